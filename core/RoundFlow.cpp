@@ -1,0 +1,97 @@
+#include "core/RoundFlow.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "core/GameState.h"
+#include "core/Rounding.h"
+#include "core/clsBall.h"
+#include "core/clsLvlup.h"
+#include "persistence/HighScoreFile.h"
+#include "shell/Platform.h"
+
+namespace marlquin {
+namespace {
+
+constexpr char ProgramName[] = "Marlquin";
+constexpr int LastPlayRow = 13;
+constexpr int FramesPerLevelStep = 60;
+constexpr int LevelCount = 20;
+
+bool gameOverRunning = false;
+
+std::string WithoutLineBreaks(std::string name) {
+  std::erase_if(name, [](char c) { return c == '\r' || c == '\n'; });
+  return name;
+}
+
+std::string ZeroFilled(int32_t score) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%06d", score);
+  return text;
+}
+
+// Moves the table down from the fifth row to make room for score; returns its row.
+int MakeRoomFor(int32_t score) {
+  int k = 4;
+  while (k >= 0 && score > NumericValue(HighScores[k][1])) {
+    HighScores[k + 1] = HighScores[k];
+    --k;
+  }
+  return k + 1;
+}
+
+}  // namespace
+
+bool AddRows() {
+  platform().Yield();
+  for (int col = 0; col < BoardCols; ++col) {
+    if (Board[CellIndex(col, LastPlayRow)] != EmptyCell) return false;
+  }
+  for (int row = BoardRows - 1; row >= 2; --row) {
+    for (int col = 0; col < BoardCols; ++col) Board[CellIndex(col, row)] = Board[CellIndex(col, row - 2)];
+  }
+  for (int col = 0; col < BoardCols; ++col) {
+    Board[CellIndex(col, 0)] = RandomBubbleColor();
+    Board[CellIndex(col, 1)] = RandomBubbleColor();
+  }
+  BallCount = Saturate16(int32_t{BallCount} + 2 * BoardCols);
+  Ball.NewBall(ShootAngle, CurColor);
+  return true;
+}
+
+void UpdateLevel() {
+  const int16_t old = Level;
+  Level = Saturate16(static_cast<int64_t>(std::floor(Score / double{PointsPerLevel})));
+  PushLimit = Saturate16((int64_t{LevelCount} - Level) * FramesPerLevelStep);
+  if (Level != old) Lvlup.Levelup();
+}
+
+bool GameOverInProgress() { return gameOverRunning; }
+
+void GameOver() {
+  // The boxes below are modal and the frame loop stands still meanwhile, so nothing can
+  // start the sequence a second time; should anything try, it is ignored.
+  if (gameOverRunning) return;
+  struct Running {
+    Running() { gameOverRunning = true; }
+    ~Running() { gameOverRunning = false; }
+  } running;
+
+  platform().MessageBox("Game over", ProgramName, Platform::Buttons::Ok, Platform::Icon::None);
+  LoadHighScores();
+  if (Score > NumericValue(HighScores[4][1])) {
+    const std::string name =
+        WithoutLineBreaks(platform().InputBox("Please input your name", "Congratulation", ""));
+    const int row = MakeRoomFor(Score);
+    HighScores[row][1] = ZeroFilled(Score);
+    HighScores[row][0] = name;
+    HighScores[row][2] = platform().ShortDate();
+    SaveHighScores();
+  }
+  platform().EndProgram();
+}
+
+}  // namespace marlquin

@@ -1,0 +1,319 @@
+#include "graphics/GDIPLUSLib.h"
+
+#include <QDir>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPen>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "shell/Platform.h"
+#include "shell/ProgramPath.h"
+
+namespace marlquin {
+namespace {
+
+// 96 dots per inch, so that 12 points is a 16-pixel em whatever the screen says.
+constexpr int DotsPerMeterAt96Dpi = 3780;
+constexpr char ProgramName[] = "Marlquin";
+
+// A decoded picture: the straight-alpha pixels for colour keys and opacity, the
+// premultiplied copy for fast plain blits.
+struct Picture {
+  QImage straight;
+  QImage premultiplied;
+};
+
+struct Layer {
+  PresentTarget* target = nullptr;
+  QImage backBuffer;
+  std::unique_ptr<QPainter> painter;
+  std::vector<std::optional<Picture>> pictures;
+  std::vector<std::optional<QBrush>> brushes;
+  std::optional<QFont> font;
+  std::optional<QColor> textColor;
+  std::map<QString, std::optional<QString>> familyLookups;
+  ImageHandle buttonFace = 0;
+};
+
+Layer& layer() {
+  static Layer state;
+  return state;
+}
+
+QPainter* Painter() { return layer().painter.get(); }
+
+const Picture* Find(ImageHandle image) {
+  auto& pictures = layer().pictures;
+  if (image < 1 || static_cast<size_t>(image) > pictures.size()) return nullptr;
+  const auto& slot = pictures[static_cast<size_t>(image) - 1];
+  return slot ? &*slot : nullptr;
+}
+
+QColor Argb(uint32_t argb) { return QColor::fromRgba(argb); }
+
+// The families that stand in for names this game asks for but Linux does not have.
+const std::map<QString, QString>& Substitutes() {
+  static const std::map<QString, QString> table{{"arial black", "Lato Black"}};
+  return table;
+}
+
+void RegisterBundledFonts() {
+  static bool registered = false;
+  if (registered) return;
+  const QDir fonts(QString::fromStdString(ProgramFile("/res/fonts")));
+  for (const QString& file : fonts.entryList({"*.ttf", "*.otf"}, QDir::Files)) {
+    registered |= QFontDatabase::addApplicationFont(fonts.filePath(file)) >= 0;
+  }
+}
+
+std::optional<QString> InstalledFamily(const std::string& requested) {
+  QString wanted = QString::fromStdString(requested).toLower();
+  auto& cache = layer().familyLookups;
+  if (auto hit = cache.find(wanted); hit != cache.end()) return hit->second;
+
+  QString name = wanted;
+  if (auto sub = Substitutes().find(wanted); sub != Substitutes().end()) name = sub->second;
+  std::optional<QString> found;
+  for (const QString& family : QFontDatabase::families()) {
+    if (family.compare(name, Qt::CaseInsensitive) == 0 && !QFontDatabase::styles(family).isEmpty()) {
+      found = family;
+      break;
+    }
+  }
+  cache[wanted] = found;
+  return found;
+}
+
+bool IsGrey(QRgb pixel) { return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel); }
+
+// The source region with the colour key made transparent and the alpha of every
+// non-grey pixel scaled by alpha: greys keep their own alpha.
+QImage Tinted(const Picture& picture, const QRect& source, float alpha, uint32_t key) {
+  QImage part = picture.straight.copy(source);
+  const bool keyed = key != NoColorKey;
+  const bool faded = alpha != 1.0f;
+  const QRgb keyRgb = key & 0x00FFFFFFu;
+  for (int y = 0; y < part.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
+    for (int x = 0; x < part.width(); ++x) {
+      QRgb& pixel = line[x];
+      if (keyed && (pixel & 0x00FFFFFFu) == keyRgb) {
+        pixel = 0;
+      } else if (faded && !IsGrey(pixel)) {
+        const int a = static_cast<int>(std::lround(qAlpha(pixel) * static_cast<double>(alpha)));
+        pixel = qRgba(qRed(pixel), qGreen(pixel), qBlue(pixel), std::clamp(a, 0, 255));
+      }
+    }
+  }
+  return part.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+ImageHandle Load(const std::string& path) {
+  QImage decoded(QString::fromStdString(path));
+  if (decoded.isNull() || !Painter()) return 0;
+  Picture picture{decoded.convertToFormat(QImage::Format_ARGB32),
+                  decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied)};
+  layer().pictures.emplace_back(std::move(picture));
+  return static_cast<ImageHandle>(layer().pictures.size());
+}
+
+BrushHandle Keep(QBrush brush) {
+  layer().brushes.emplace_back(std::move(brush));
+  return static_cast<BrushHandle>(layer().brushes.size());
+}
+
+}  // namespace
+
+bool InitGraphics(PresentTarget* target, int32_t width, int32_t height) {
+  Layer& state = layer();
+  state.painter.reset();  // the painter must let go of the old buffer before it is replaced
+  state = Layer{};
+  QImage buffer;
+  if (QGuiApplication::instance() != nullptr && width > 0 && height > 0) {
+    buffer = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+  }
+  if (buffer.isNull()) {
+    platform().MessageBox("error 01", ProgramName, Platform::Buttons::Ok, Platform::Icon::None);
+    return false;
+  }
+  buffer.fill(Qt::transparent);
+  buffer.setDotsPerMeterX(DotsPerMeterAt96Dpi);
+  buffer.setDotsPerMeterY(DotsPerMeterAt96Dpi);
+  state.target = target;
+  state.backBuffer = std::move(buffer);
+  state.painter = std::make_unique<QPainter>(&state.backBuffer);
+  RegisterBundledFonts();
+  state.buttonFace = LoadImageFile(ProgramFile("/res/btnface.png"));
+  return true;
+}
+
+void Present() {
+  Layer& state = layer();
+  if (state.target && state.painter) state.target->ShowFrame(state.backBuffer);
+}
+
+ImageHandle LoadImageFile(const std::string& path) { return Load(path); }
+
+// Every picture is held premultiplied, the back buffer's own format, so the cached and
+// the ordinary load are the same here.
+ImageHandle LoadCachedImage(const std::string& path) { return Load(path); }
+
+void FreeImage(ImageHandle image) {
+  auto& pictures = layer().pictures;
+  if (image >= 1 && static_cast<size_t>(image) <= pictures.size()) {
+    pictures[static_cast<size_t>(image) - 1].reset();
+  }
+}
+
+void DrawCached(ImageHandle image, int32_t x, int32_t y) {
+  const Picture* picture = Find(image);
+  if (!picture) return;
+  Painter()->drawImage(QPoint(x, y), picture->premultiplied);
+}
+
+void DrawImage(ImageHandle image, int32_t x, int32_t y, int32_t w, int32_t h, int32_t srcX,
+               int32_t srcY, float alpha, uint32_t key) {
+  const Picture* picture = Find(image);
+  if (!picture) return;
+  const QRect wanted(srcX, srcY, w, h);
+  const QRect source = wanted.intersected(picture->straight.rect());
+  if (source.isEmpty()) return;
+  const QPoint at(x + source.x() - srcX, y + source.y() - srcY);
+  if (key == NoColorKey && alpha == 1.0f) {
+    Painter()->drawImage(at, picture->premultiplied, source);
+  } else {
+    Painter()->drawImage(at, Tinted(*picture, source, alpha, key));
+  }
+}
+
+void DrawImageRect(ImageHandle image, const Rect32& destination, int32_t srcX, int32_t srcY,
+                   float alpha, uint32_t key) {
+  DrawImage(image, destination.left, destination.top, destination.right - destination.left,
+            destination.bottom - destination.top, srcX, srcY, alpha, key);
+}
+
+void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int32_t dh,
+                     int32_t sx, int32_t sy, int32_t sw, int32_t sh, float alpha) {
+  const Picture* picture = Find(image);
+  if (!picture || dw <= 0 || dh <= 0) return;
+  const QRect source = QRect(sx, sy, sw, sh).intersected(picture->straight.rect());
+  if (source.isEmpty()) return;
+  const QImage part = alpha == 1.0f ? picture->premultiplied.copy(source)
+                                    : Tinted(*picture, source, alpha, NoColorKey);
+  QPainter* painter = Painter();
+  painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter->drawImage(QRectF(dx, dy, dw, dh), part, QRectF(part.rect()));
+  painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+void DrawImagePoints(ImageHandle image, Point32 topLeft, Point32 topRight, Point32 bottomLeft) {
+  const Picture* picture = Find(image);
+  if (!picture) return;
+  const double w = picture->premultiplied.width();
+  const double h = picture->premultiplied.height();
+  const QTransform map((topRight.x - topLeft.x) / w, (topRight.y - topLeft.y) / w,
+                       (bottomLeft.x - topLeft.x) / h, (bottomLeft.y - topLeft.y) / h, topLeft.x,
+                       topLeft.y);
+  QPainter* painter = Painter();
+  painter->setTransform(map);
+  painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter->drawImage(QPointF(0, 0), picture->premultiplied);
+  painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter->resetTransform();
+}
+
+void SetFont(const std::string& family, float points, int32_t style) {
+  if (!Painter()) return;
+  const std::optional<QString> installed = InstalledFamily(family);
+  if (!installed || points <= 0) return;
+  QFont font(*installed);
+  font.setPointSizeF(points);
+  font.setBold((style & Bold) != 0);
+  font.setItalic((style & Italic) != 0);
+  font.setUnderline((style & Underline) != 0);
+  font.setStrikeOut((style & Strikeout) != 0);
+  layer().font = font;
+}
+
+void SetTextColor(int c1, int c2, int c3, int c4) {
+  layer().textColor = QColor(c3 & 0xFF, c2 & 0xFF, c1 & 0xFF, c4 & 0xFF);
+}
+
+void DrawText(int16_t x, int16_t y, const std::string& text) {
+  Layer& state = layer();
+  if (!Painter() || !state.font || !state.textColor || text.empty()) return;
+  QString lines = QString::fromStdString(text);
+  lines.replace("\r\n", "\n").replace('\r', '\n');
+  QPainter* painter = Painter();
+  painter->setFont(*state.font);
+  painter->setPen(*state.textColor);
+  // A sixth of an em before the first letter, as text layout boxes traditionally pad.
+  const double margin = QFontInfo(*state.font).pixelSize() / 6.0;
+  painter->drawText(QRectF(x + margin, y, 4000, 4000),
+                    Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, lines);
+}
+
+uint32_t MakeColor(int a1, int a2, int a3, int a4) {
+  return (uint32_t(a1 & 0xFF) << 24) | (uint32_t(a4 & 0xFF) << 16) | (uint32_t(a3 & 0xFF) << 8) |
+         uint32_t(a2 & 0xFF);
+}
+
+BrushHandle MakeBrush(int p1, int p2, int p3, int p4) {
+  return Keep(QBrush(QColor(p3 & 0xFF, p2 & 0xFF, p1 & 0xFF, p4 & 0xFF)));
+}
+
+BrushHandle MakeGradientBrush(float x1, float y1, float x2, float y2, uint32_t color1,
+                              uint32_t color2) {
+  QLinearGradient gradient(QPointF(x1, y1), QPointF(x2, y2));
+  gradient.setColorAt(0, Argb(color1));
+  gradient.setColorAt(1, Argb(color2));
+  gradient.setSpread(QGradient::ReflectSpread);
+  return Keep(QBrush(gradient));
+}
+
+void DeleteBrush(BrushHandle brush) {
+  auto& brushes = layer().brushes;
+  if (brush >= 1 && static_cast<size_t>(brush) <= brushes.size()) {
+    brushes[static_cast<size_t>(brush) - 1].reset();
+  }
+}
+
+void FillRect(int32_t x, int32_t y, int16_t w, int16_t h, BrushHandle brush) {
+  auto& brushes = layer().brushes;
+  if (!Painter() || w <= 0 || h <= 0 || brush < 1 || static_cast<size_t>(brush) > brushes.size())
+    return;
+  const auto& slot = brushes[static_cast<size_t>(brush) - 1];
+  if (slot) Painter()->fillRect(QRect(x, y, w, h), *slot);
+}
+
+void DrawLine(uint32_t color, float width, float x1, float y1, float x2, float y2) {
+  if (!Painter()) return;
+  QPainter* painter = Painter();
+  painter->setPen(QPen(Argb(color), width, Qt::SolidLine, Qt::FlatCap));
+  painter->drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+ImageHandle ButtonFace() { return layer().buttonFace; }
+
+const QImage* BackBuffer() {
+  const Layer& state = layer();
+  return state.painter ? &state.backBuffer : nullptr;
+}
+
+uint32_t BackBufferPixel(int x, int y) {
+  const QImage* buffer = BackBuffer();
+  if (!buffer || !buffer->rect().contains(x, y)) return 0;
+  return buffer->pixel(x, y);
+}
+
+}  // namespace marlquin

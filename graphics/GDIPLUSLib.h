@@ -1,0 +1,83 @@
+// The game's only way to put pixels on the screen: an 800 x 600 back buffer that every
+// screen paints in full each tick, image blits with a colour key and a constant opacity,
+// stretched and rotated pictures, text in a current font and colour, lines and fills.
+// Images and brushes are numbered handles; 0 is "nothing" and draws nothing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class QImage;
+
+namespace marlquin {
+
+using ImageHandle = int32_t;
+using BrushHandle = int32_t;
+
+struct Rect32 {
+  int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct Point32 {
+  int32_t x = 0, y = 0;
+};
+
+// Magenta: the transparent colour screens pass to DrawImage.
+inline constexpr uint32_t ColorKey = 0x00FF00FF;
+inline constexpr uint32_t NoColorKey = 0xFFFFFFFF;
+
+enum FontStyle : int32_t { Regular = 0, Bold = 1, Italic = 2, Underline = 4, Strikeout = 8 };
+
+// Where Present sends each finished frame (the window's picture area).
+class PresentTarget {
+ public:
+  virtual ~PresentTarget() = default;
+  virtual void ShowFrame(const QImage& frame) = 0;
+};
+
+// Starts the layer with a width x height back buffer; false (after the "error 01" box)
+// when it cannot start, in which case every later operation draws nothing.
+bool InitGraphics(PresentTarget* target, int32_t width, int32_t height);
+void Present();
+
+ImageHandle LoadImageFile(const std::string& path);
+ImageHandle LoadCachedImage(const std::string& path);
+void FreeImage(ImageHandle image);
+
+void DrawCached(ImageHandle image, int32_t x, int32_t y);
+void DrawImage(ImageHandle image, int32_t x, int32_t y, int32_t w, int32_t h, int32_t srcX,
+               int32_t srcY, float alpha, uint32_t key);
+void DrawImageRect(ImageHandle image, const Rect32& destination, int32_t srcX, int32_t srcY,
+                   float alpha, uint32_t key);
+void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int32_t dh,
+                     int32_t sx, int32_t sy, int32_t sw, int32_t sh, float alpha);
+// The whole image mapped onto the parallelogram of its top-left, top-right and
+// bottom-left corners.
+void DrawImagePoints(ImageHandle image, Point32 topLeft, Point32 topRight, Point32 bottomLeft);
+
+void SetFont(const std::string& family, float points, int32_t style);
+// Text colour ARGB (alpha c4, red c3, green c2, blue c1).
+void SetTextColor(int c1, int c2, int c3, int c4);
+// Left-aligned at the layout box's top-left; CR LF or LF starts a new line; no wrapping.
+void DrawText(int16_t x, int16_t y, const std::string& text);
+
+// ARGB (alpha a1, red a4, green a3, blue a2).
+uint32_t MakeColor(int a1, int a2, int a3, int a4);
+// Solid brush of ARGB (alpha p4, red p3, green p2, blue p1).
+BrushHandle MakeBrush(int p1, int p2, int p3, int p4);
+// Linear blend from color1 at (x1, y1) to color2 at (x2, y2), mirrored beyond both ends.
+BrushHandle MakeGradientBrush(float x1, float y1, float x2, float y2, uint32_t color1,
+                              uint32_t color2);
+void DeleteBrush(BrushHandle brush);
+void FillRect(int32_t x, int32_t y, int16_t w, int16_t h, BrushHandle brush);
+// Flat ends that stop exactly at the two points.
+void DrawLine(uint32_t color, float width, float x1, float y1, float x2, float y2);
+
+// The default face sheet of the text buttons, loaded by InitGraphics.
+ImageHandle ButtonFace();
+
+// For tests and developer tools: the back buffer as it stands.
+const QImage* BackBuffer();
+uint32_t BackBufferPixel(int x, int y);  // unpremultiplied ARGB
+
+}  // namespace marlquin

@@ -1,0 +1,75 @@
+#include "persistence/HighScoreFile.h"
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "persistence/AtomicFile.h"
+#include "shell/ProgramPath.h"
+
+namespace marlquin {
+
+std::array<std::array<std::string, 3>, 6> HighScores;
+
+namespace {
+
+constexpr int StoredRows = 5;
+constexpr char FileLiteral[] = "\\Bubble.rec";
+
+// A line ends at CR; a LF right after it belongs to the line end, a lone LF does not end
+// a line. Text after the last CR is a last line when there is any.
+bool NextLine(const std::string& bytes, size_t& pos, std::string& line) {
+  if (pos >= bytes.size()) return false;
+  const size_t cr = bytes.find('\r', pos);
+  if (cr == std::string::npos) {
+    line = bytes.substr(pos);
+    pos = bytes.size();
+    return true;
+  }
+  line = bytes.substr(pos, cr - pos);
+  pos = cr + 1;
+  if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+  return true;
+}
+
+}  // namespace
+
+void LoadHighScores() {
+  std::ifstream file(ProgramFile(FileLiteral), std::ios::binary);
+  if (!file) return;
+  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  size_t pos = 0;
+  for (int row = 0; row < StoredRows; ++row) {
+    for (std::string& field : HighScores[row]) {
+      if (!NextLine(bytes, pos, field)) return;
+    }
+  }
+}
+
+bool SaveHighScores() {
+  std::string bytes;
+  for (int row = 0; row < StoredRows; ++row) {
+    for (const std::string& field : HighScores[row]) bytes += field + "\r\n";
+  }
+  return WriteFileAtomically(ProgramFile(FileLiteral), bytes);
+}
+
+double NumericValue(const std::string& text) {
+  size_t pos = 0;
+  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+  double sign = 1;
+  if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+    if (text[pos] == '-') sign = -1;
+    ++pos;
+  }
+  double value = 0;
+  for (; pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])); ++pos) {
+    value = value * 10 + (text[pos] - '0');
+  }
+  return sign * value;
+}
+
+}  // namespace marlquin

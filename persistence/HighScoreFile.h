@@ -1,0 +1,25 @@
+// The five best scores, kept between runs in "Bubble.rec" beside the program: 15 text
+// lines ended by CR LF, three per entry (name, score as six or more digits, date).
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace marlquin {
+
+// Rows 0..4 are ranks 1..5, best first; row 5 is the spare the insertion shifts into.
+// Columns: 0 name, 1 score text, 2 date text.
+extern std::array<std::array<std::string, 3>, 6> HighScores;
+
+// Fills rows 0..4 from the file in file order. Fields the file does not reach keep
+// their values; a missing file reads nothing.
+void LoadHighScores();
+
+// Replaces the file with rows 0..4. The new table is written beside the old file and
+// renamed over it, so a failure leaves the old file whole. True when it was written.
+bool SaveHighScores();
+
+// The value of a score text's leading digits; an empty or non-numeric text is 0.
+double NumericValue(const std::string& text);
+
+}  // namespace marlquin

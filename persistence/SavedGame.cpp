@@ -1,0 +1,132 @@
+#include "persistence/SavedGame.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "core/GameState.h"
+#include "core/clsBall.h"
+#include "persistence/AtomicFile.h"
+#include "shell/Platform.h"
+#include "shell/ProgramPath.h"
+
+namespace marlquin {
+namespace {
+
+constexpr char ProgramName[] = "Marlquin";
+constexpr char Filter[] = "*.sv|*.sv";
+constexpr int16_t HighestCell = 7;
+
+void Put16(std::string& out, int16_t value) {
+  const auto bits = static_cast<uint16_t>(value);
+  out += static_cast<char>(bits & 0xFF);
+  out += static_cast<char>(bits >> 8);
+}
+
+void Put32(std::string& out, int32_t value) {
+  const auto bits = static_cast<uint32_t>(value);
+  for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((bits >> shift) & 0xFF);
+}
+
+uint32_t Byte(const std::string& in, size_t at) { return static_cast<unsigned char>(in[at]); }
+
+int16_t Get16(const std::string& in, size_t at) {
+  return static_cast<int16_t>(static_cast<uint16_t>(Byte(in, at) | (Byte(in, at + 1) << 8)));
+}
+
+int32_t Get32(const std::string& in, size_t at) {
+  return static_cast<int32_t>(Byte(in, at) | (Byte(in, at + 1) << 8) | (Byte(in, at + 2) << 16) |
+                              (Byte(in, at + 3) << 24));
+}
+
+void Tell(const std::string& text, Platform::Icon icon) {
+  platform().MessageBox(text, ProgramName, Platform::Buttons::Ok, icon);
+}
+
+}  // namespace
+
+std::string EncodeSavedGame() {
+  std::string bytes;
+  bytes.reserve(SavedGameBytes);
+  for (int16_t cell : Board) Put16(bytes, cell);
+  Put16(bytes, PushLimit);
+  Put16(bytes, Level);
+  Put16(bytes, PushTick);
+  Put16(bytes, BallCount);
+  Put32(bytes, Score);
+  return bytes;
+}
+
+bool DecodeSavedGame(const std::string& bytes) {
+  if (bytes.size() != SavedGameBytes) return false;
+  std::array<int16_t, BoardCells> cells{};
+  for (int i = 0; i < BoardCells; ++i) {
+    cells[i] = Get16(bytes, 2 * i);
+    if (cells[i] < EmptyCell || cells[i] > HighestCell) return false;
+  }
+  const size_t counters = 2 * BoardCells;
+  const int32_t score = Get32(bytes, counters + 8);
+  if (score < 0) return false;
+  Board = cells;
+  PushLimit = Get16(bytes, counters);
+  Level = Get16(bytes, counters + 2);
+  PushTick = Get16(bytes, counters + 4);
+  BallCount = Get16(bytes, counters + 6);
+  Score = score;
+  return true;
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+std::string AskSaveGameFile() {
+  const std::string proposed = ProgramFile("\\save\\" + platform().DateYYMMDD() + ".sv");
+  const std::optional<std::string> chosen =
+      platform().SaveFileDialog("Save Game to file", Filter, proposed);
+  if (!chosen || chosen->empty()) return "";
+  if (FileExists(*chosen) &&
+      platform().MessageBox("File already exists. Do you want to replace it?", "Save file",
+                            Platform::Buttons::YesNo, Platform::Icon::None) == Platform::Answer::No) {
+    return "";
+  }
+  return *chosen;
+}
+
+std::string AskOpenGameFile() {
+  const std::optional<std::string> chosen = platform().OpenFileDialog("Open Game save file", Filter);
+  return chosen ? *chosen : "";
+}
+
+void SaveGame() {
+  const std::string path = AskSaveGameFile();
+  if (path.empty()) return;
+  if (!WriteFileAtomically(path, EncodeSavedGame())) {
+    Tell("The game could not be saved to " + path + ".", Platform::Icon::Warning);
+    return;
+  }
+  Tell("Game has been saved to " + path, Platform::Icon::Information);
+}
+
+bool LoadGame() {
+  const std::string path = AskOpenGameFile();
+  if (path.empty()) return false;
+  std::ifstream file(path, std::ios::binary);
+  std::string bytes;
+  if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  if (!file.good() && !file.eof()) bytes.clear();
+  if (!DecodeSavedGame(bytes)) {
+    Tell("The file " + path + " is not a saved game of Marlquin and was not loaded.",
+         Platform::Icon::Warning);
+    return false;
+  }
+  Ball.EndFlight();  // a ball still in the air must not land in the loaded board
+  Ball.NewBall(ShootAngle, CurColor);
+  return true;
+}
+
+}  // namespace marlquin

@@ -1,0 +1,46 @@
+#include "screens/clsBoom.h"
+
+#include "core/Rounding.h"
+#include "shell/ProgramPath.h"
+
+namespace marlquin {
+
+clsBoom Boom;
+
+namespace {
+
+constexpr int BoxSize = 100;
+constexpr int SourceWidth = 100;
+constexpr int SourceHeight = 75;
+constexpr int BoardLeft = 242;  // board x + 227, moved right half a ball
+constexpr int BoardTop = 60;
+
+}  // namespace
+
+void clsBoom::LoadOnFirstUse() {
+  if (loaded) return;
+  loaded = true;
+  BoomImage = LoadImageFile(ProgramFile("\\Res\\b.png"));
+}
+
+void clsBoom::init(int16_t sx, int16_t sy) {
+  LoadOnFirstUse();
+  BoomFrames = Frames;
+  BoomX = Saturate16(int32_t{sx} + BoardLeft);
+  BoomY = Saturate16(int32_t{sy} + BoardTop);
+}
+
+void clsBoom::Show() {
+  LoadOnFirstUse();
+  if (BoomFrames <= 0) return;
+  const float scale = BoomScales[Frames - BoomFrames];
+  const int32_t w = RoundToInt32(scale * BoxSize);
+  const int32_t h = RoundToInt32(scale * SourceHeight);
+  const int32_t x = RoundToInt32((BoxSize - w) / 2.0 + BoomX);
+  const int32_t y = RoundToInt32((BoxSize - h) / 2.0 + BoomY);
+  DrawImageScaled(BoomImage, x, y, w, h, 0, 0, SourceWidth, SourceHeight,
+                  static_cast<float>(BoomFrames) / Frames);
+  --BoomFrames;
+}
+
+}  // namespace marlquin

@@ -1,0 +1,201 @@
+#include "shell/Form1.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "audio/SoundPlayer.h"
+#include "core/GameState.h"
+#include "core/RoundFlow.h"
+#include "core/Rounding.h"
+#include "core/clsBall.h"
+#include "graphics/HandCursor.h"
+#include "shell/Gamectrl.h"
+#include "shell/Platform.h"
+#include "shell/ProgramPath.h"
+#include "shell/Screens.h"
+
+namespace marlquin {
+namespace {
+
+constexpr int PictureWidth = 800;
+constexpr int PictureHeight = 600;
+constexpr int WheelNotch = 120;
+constexpr double AimChange = 2.5;
+constexpr int16_t AimLimit = 40;
+
+// The picture area: shows the last presented frame and passes its input to the window.
+class Picture final : public QWidget {
+ public:
+  explicit Picture(Form1* form) : QWidget(form), form_(form) {
+    setFixedSize(PictureWidth, PictureHeight);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+  void Show(const QImage& frame) {
+    frame_ = &frame;
+    repaint();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    if (frame_) {
+      painter.drawImage(0, 0, *frame_);
+    } else {
+      painter.fillRect(rect(), Qt::black);
+    }
+  }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    form_->Picture1_MouseMove(static_cast<float>(event->position().x()),
+                              static_cast<float>(event->position().y()));
+  }
+  void mousePressEvent(QMouseEvent*) override { form_->Picture1_MouseDown(); }
+  void mouseDoubleClickEvent(QMouseEvent*) override { form_->Picture1_MouseDown(); }
+  void mouseReleaseEvent(QMouseEvent*) override { form_->Picture1_MouseUp(); }
+  void wheelEvent(QWheelEvent* event) override {
+    // Every wheel event is taken here and never passed on; only vertical steps aim.
+    event->accept();
+    const int delta = event->angleDelta().y();
+    if (delta == 0) return;
+    const bool held = event->buttons() != Qt::NoButton ||
+                      (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                             Qt::AltModifier | Qt::MetaModifier)) != 0;
+    form_->PictureWheelProc(delta, held);
+  }
+
+ private:
+  Form1* form_;
+  const QImage* frame_ = nullptr;
+};
+
+}  // namespace
+
+Form1::Form1() {
+  setWindowTitle("Marlquin");
+  setFixedSize(PictureWidth + 1, PictureHeight + 1);
+  setFocusPolicy(Qt::StrongFocus);
+  picture = new Picture(this);
+  picture->move(0, 0);
+  Timer1.setTimerType(Qt::PreciseTimer);
+  Timer1.setInterval(TickMilliseconds);
+  connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void Form1::Form_Load() {
+  InitGraphics(this, PictureWidth, PictureHeight);
+  setWindowIcon(QIcon(QString::fromStdString(ProgramFile("/res/icon.png"))));
+  Startup();
+  SetFont("Arial Black", 12, Regular);
+  SetTextColor(0, 25, 25, 255);
+  Timer1.start();
+}
+
+void Form1::ShowFrame(const QImage& frame) { static_cast<Picture*>(picture)->Show(frame); }
+
+void Form1::Timer1_Timer() {
+  // A tick never runs inside another (a push lets events run), nor while the game-over
+  // boxes are open.
+  if (ticking || GameOverInProgress()) return;
+  struct Guard {
+    bool& flag;
+    explicit Guard(bool& f) : flag(f) { flag = true; }
+    ~Guard() { flag = false; }
+  } guard(ticking);
+
+  if (PushTick > PushLimit) {
+    PushTick = 0;
+    if (!AddRows()) GameOver();
+  }
+  Screens[CurScreen]->Draw();
+  Present();
+}
+
+void Form1::Aim(double change) {
+  AimStep = RoundToInt16(AimStep + change);
+}
+
+void Form1::Form_KeyDown(int16_t keyCode) {
+  if (CurScreen != ScreenPlay) return;
+  switch (keyCode) {
+    case KeySpace:
+      Fire();
+      return;
+    case KeyLeft:
+      Aim(AimChange);
+      break;
+    case KeyRight:
+      Aim(-AimChange);
+      break;
+    default:
+      return;
+  }
+  AimStep = std::clamp<int16_t>(AimStep, -AimLimit, AimLimit);
+  ShootAngle = AngleFromAimStep(AimStep);
+  Ball.NewBall(ShootAngle, CurColor);
+}
+
+void Form1::PictureWheelProc(int delta, bool held) {
+  if (CurScreen != ScreenPlay) return;
+  if (!held && delta == -WheelNotch) Aim(AimChange);   // towards the user: as Left
+  if (!held && delta == WheelNotch) Aim(-AimChange);   // away from the user: as Right
+  AimStep = std::clamp<int16_t>(AimStep, -AimLimit, AimLimit);
+  ShootAngle = AngleFromAimStep(AimStep);
+  Ball.NewBall(ShootAngle, CurColor);
+}
+
+void Form1::Picture1_MouseMove(float x, float y) {
+  const int16_t px = RoundToInt16(x);
+  const int16_t py = RoundToInt16(y);
+  ResetCursor();
+  Screens[CurScreen]->MouseMove(px, py);
+}
+
+void Form1::Picture1_MouseDown() {
+  ResetCursor();
+  Screens[CurScreen]->MouseDown();
+}
+
+void Form1::Picture1_MouseUp() {
+  ResetCursor();
+  Screens[CurScreen]->MouseUp();
+}
+
+void Form1::Form_Unload() {
+  platform().Yield();
+  StopSound("bgm");
+  platform().EndProgram();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Space:
+      Form_KeyDown(KeySpace);
+      break;
+    case Qt::Key_Left:
+      Form_KeyDown(KeyLeft);
+      break;
+    case Qt::Key_Right:
+      Form_KeyDown(KeyRight);
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  event->accept();
+  Form_Unload();
+}
+
+}  // namespace marlquin

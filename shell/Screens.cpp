@@ -1,0 +1,82 @@
+#include "shell/Screens.h"
+
+#include <memory>
+
+#include "audio/SoundPlayer.h"
+#include "core/ShotEffects.h"
+#include "graphics/HandCursor.h"
+#include "screens/PlayEffects.h"
+#include "screens/clsDlg.h"
+#include "screens/clsHighScroesrc.h"
+#include "screens/clsMenusrc.h"
+#include "screens/clsPauseDlg.h"
+#include "screens/clsPlaysrc.h"
+
+namespace marlquin {
+
+std::array<AbsScreen*, 5> Screens{};
+uint8_t CurScreen = ScreenMenu;
+int32_t ReturnAskId = 0;
+
+clsMenusrc* MenuScreen = nullptr;
+clsPlaysrc* PlayScreen = nullptr;
+clsHighScroesrc* HighScoreScreen = nullptr;
+clsPauseDlg* PauseDialog = nullptr;
+clsDlg* MessageDialog = nullptr;
+
+namespace {
+
+// The screens live until the program ends; holding them here lets a test start afresh.
+struct ScreenObjects {
+  std::unique_ptr<clsMenusrc> menu;
+  std::unique_ptr<clsPlaysrc> play;
+  std::unique_ptr<clsHighScroesrc> highScore;
+  std::unique_ptr<clsPauseDlg> pause;
+  std::unique_ptr<clsDlg> dialog;
+};
+
+ScreenObjects& Owned() {
+  static ScreenObjects objects;
+  return objects;
+}
+
+PlayEffects& TheEffects() {
+  static PlayEffects effects;
+  return effects;
+}
+
+template <typename Screen>
+Screen* Create(std::unique_ptr<Screen>& owner, uint8_t index) {
+  owner = std::make_unique<Screen>();
+  Screens[index] = owner.get();
+  return owner.get();
+}
+
+}  // namespace
+
+void Startup() {
+  LoadHandCursor();
+  ScreenObjects& owned = Owned();
+  owned = ScreenObjects{};
+  MenuScreen = Create(owned.menu, ScreenMenu);
+  PlayScreen = Create(owned.play, ScreenPlay);
+  HighScoreScreen = Create(owned.highScore, ScreenHighScore);
+  PauseDialog = Create(owned.pause, ScreenPause);
+  MessageDialog = Create(owned.dialog, ScreenDialog);
+  SetShotEffects(&TheEffects());
+  Screens[ScreenMenu]->Initialize();
+  Screens[ScreenHighScore]->Initialize();
+}
+
+void OnDialogClosed(int32_t answer) {
+  if (MessageDialog->myid == ReturnAskId && answer == 1) {
+    CurScreen = ScreenMenu;
+    StopSound("bgm");
+  }
+}
+
+bool PointInRect(int16_t x, int16_t y, const Rect32& rect) {
+  return rect.left < x && x < rect.right && rect.top < y && y < rect.bottom;
+}
+
+}  // namespace marlquin

@@ -1,0 +1,72 @@
+// A scripted stand-in for the operating system: answers for the boxes and dialogs are
+// queued in advance, every call is recorded, and ending the program throws ProgramEnded
+// so a test can see where the game would have stopped.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "shell/Platform.h"
+
+namespace marlquin::test {
+
+struct ProgramEnded : std::runtime_error {
+  ProgramEnded() : std::runtime_error("program ended") {}
+};
+
+struct ShownMessage {
+  std::string text;
+  std::string title;
+  Platform::Buttons buttons;
+  Platform::Icon icon;
+};
+
+struct ShownFileDialog {
+  bool save;
+  std::string title;
+  std::string filter;
+  std::string initialPath;
+};
+
+class FakePlatform final : public Platform {
+ public:
+  std::deque<Answer> messageAnswers;  // Ok when empty
+  std::deque<std::string> inputAnswers;
+  std::deque<std::optional<std::string>> fileAnswers;  // cancel when empty
+  std::function<void()> onYield;
+  std::function<void(const ShownMessage&)> onMessage;
+
+  std::vector<ShownMessage> messages;
+  std::vector<std::string> inputPrompts;
+  std::vector<ShownFileDialog> fileDialogs;
+  int yields = 0;
+  int endCount = 0;
+  bool pointerVisible = true;
+
+  double seconds = 36000.25;
+  std::string shortDate = "05/12/2026";
+  std::string yymmdd = "26-12-05";
+  std::string programFolder;
+
+  Answer MessageBox(const std::string& text, const std::string& title, Buttons buttons,
+                    Icon icon) override;
+  std::string InputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+  std::optional<std::string> OpenFileDialog(const std::string& title,
+                                            const std::string& filter) override;
+  std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& filter,
+                                            const std::string& initialPath) override;
+  void Yield() override;
+  [[noreturn]] void EndProgram() override;
+  double SecondsSinceMidnight() override { return seconds; }
+  std::string ShortDate() override { return shortDate; }
+  std::string DateYYMMDD() override { return yymmdd; }
+  void SetPointerVisible(bool visible) override { pointerVisible = visible; }
+  std::string ProgramFolder() override { return programFolder; }
+};
+
+}  // namespace marlquin::test

@@ -1,0 +1,94 @@
+#include "tests/support/GameTest.h"
+
+#include <random>
+
+#include "audio/SoundPlayer.h"
+#include "core/GameState.h"
+#include "core/Random.h"
+#include "core/ShotEffects.h"
+#include "core/clsBall.h"
+#include "core/clsLvlup.h"
+#include "core/clsWaterPoint.h"
+#include "graphics/GDIPLUSLib.h"
+#include "graphics/HandCursor.h"
+#include "persistence/HighScoreFile.h"
+#include "screens/clsBoom.h"
+#include "screens/clsDrop.h"
+#include "shell/Platform.h"
+#include "shell/Screens.h"
+
+namespace marlquin::test {
+namespace {
+
+void ResetGameState() {
+  Board.fill(0);
+  CurColor = NextColor = BallCount = 0;
+  Score = 0;
+  Level = 0;
+  ShootAngle = 0;
+  AimStep = 0;
+  PushTick = PushLimit = 0;
+  GuideShot = false;
+  MatchList.clear();
+  VisitList.clear();
+  LinkList.clear();
+  MatchCount = 0;
+  Ball = clsBall{};
+  WaterPoint = clsWaterPoint{};
+  Lvlup = clsLvlup{};
+  Boom = clsBoom{};
+  Drop = clsDrop{};
+  SoundOn = MusicOn = 0;
+  for (auto& row : HighScores) row = {};
+  CurScreen = ScreenMenu;
+  ReturnAskId = 0;
+  HandOwner = 0;
+  HandImage = 0;
+  HandX = HandY = 0;
+}
+
+}  // namespace
+
+void GameTest::SetUp() {
+  std::random_device seed;
+  folder = std::filesystem::temp_directory_path() /
+           ("marlquin-test-" + std::to_string(seed()) + std::to_string(seed()));
+  std::filesystem::create_directories(folder / "save");
+  std::filesystem::create_directory_symlink(MARLQUIN_TEST_RES_DIR, folder / "res");
+  fake.programFolder = folder.string();
+  SetPlatform(&fake);
+  SetAudioBackend(&audio);
+  SetShotEffects(&effects);
+  ResetGameState();
+  SetRandomSource([this] { return next_ < scripted_.size() ? scripted_[next_++] : 0.5; });
+}
+
+void GameTest::TearDown() {
+  SetRandomSource({});
+  SetShotEffects(nullptr);
+  SetAudioBackend(nullptr);
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+}
+
+void GameTest::ScriptRandom(std::vector<double> values) {
+  scripted_ = std::move(values);
+  next_ = 0;
+}
+
+void GameTest::StartGraphics() { ASSERT_TRUE(InitGraphics(nullptr, 800, 600)); }
+
+void GameTest::Place(std::initializer_list<std::initializer_list<int>> cells) {
+  for (const auto& cell : cells) {
+    const int* v = cell.begin();
+    Board[CellIndex(v[0], v[1])] = static_cast<int16_t>(v[2]);
+  }
+}
+
+int GameTest::CountOccupied() {
+  int count = 0;
+  for (int16_t cell : Board) count += cell != 0;
+  return count;
+}
+
+}  // namespace marlquin::test

@@ -1,0 +1,45 @@
+// The fixture every game test starts from: a scripted platform whose program folder is
+// a fresh temporary folder (with the built res/ linked in), recording sound and effects,
+// and the whole game state back to its start-of-program values.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "tests/support/FakePlatform.h"
+#include "tests/support/Recorders.h"
+
+namespace marlquin::test {
+
+class GameTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The random source answers these values in turn, then 0.5 forever.
+  void ScriptRandom(std::vector<double> values);
+  // Starts the drawing layer on an 800 x 600 back buffer without a window.
+  void StartGraphics();
+  // Places cells by (col, row, value).
+  static void Place(std::initializer_list<std::initializer_list<int>> cells);
+  static int CountOccupied();
+
+  std::string InFolder(const std::string& name) const { return (folder / name).string(); }
+
+  std::filesystem::path folder;
+  FakePlatform fake;
+  EventLog log;
+  RecordingAudio audio{log};
+  RecordingEffects effects{log};
+
+ private:
+  std::vector<double> scripted_;
+  size_t next_ = 0;
+};
+
+}  // namespace marlquin::test
