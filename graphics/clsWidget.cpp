@@ -18,10 +18,8 @@ std::set<int32_t>& IdsInUse() {
 }
 
 int32_t NewOwnerId() {
-  int32_t id = 0;
-  do {
-    id = RoundToInt32(platform().SecondsSinceMidnight() + 1000 * Rnd());
-  } while (id == 0 || IdsInUse().count(id) != 0);
+  int32_t id = RoundToInt32(platform().SecondsSinceMidnight() + 1000 * Rnd());
+  while (id == 0 || IdsInUse().count(id) != 0) ++id;
   IdsInUse().insert(id);
   return id;
 }

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <filesystem>
+
+#include "graphics/GDIPLUSLib.h"
+#include "shell/ProgramPath.h"
+#include "tests/support/GameTest.h"
+#include "tests/support/Pictures.h"
+
+namespace marlquin::test {
+namespace {
+
+constexpr uint32_t Black = 0xFF000000;
+
+class DrawingLayer : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    StartGraphics();
+    ClearTo(Black);
+  }
+
+  static void ClearTo(uint32_t argb) {
+    const BrushHandle brush = MakeBrush(argb & 0xFF, (argb >> 8) & 0xFF, (argb >> 16) & 0xFF, 255);
+    // An opaque fill replaces whatever was there.
+    FillRect(0, 0, 800, 600, brush);
+    DeleteBrush(brush);
+  }
+
+  // A 3 x 1 picture: red, white, grey (all opaque), magenta, and a near-magenta pixel.
+  ImageHandle Strip() {
+    const QColor colours[] = {QColor(255, 0, 0), QColor(255, 255, 255), QColor(128, 128, 128),
+                              QColor(255, 0, 255), QColor(254, 0, 255), QColor(255, 0, 255, 128)};
+    return LoadImageFile(
+        WritePicture(InFolder("strip.png"), 6, 1, [&](int x, int) { return colours[x]; }));
+  }
+};
+
+TEST_F(DrawingLayer, PlainBlitCopiesTheSubRectangleUnchanged) {
+  const ImageHandle strip = Strip();
+  DrawImage(strip, 10, 10, 2, 1, 1, 0, 1.0f, NoColorKey);
+  EXPECT_EQ(BackBufferPixel(10, 10), 0xFFFFFFFFu);
+  EXPECT_EQ(BackBufferPixel(11, 10), 0xFF808080u);
+  EXPECT_EQ(BackBufferPixel(12, 10), Black);
+  EXPECT_EQ(BackBufferPixel(9, 10), Black);
+}
+
+TEST_F(DrawingLayer, HalfOpacityFadesColoursButNotGreys) {
+  DrawImage(Strip(), 10, 10, 3, 1, 0, 0, 0.5f, NoColorKey);
+  const uint32_t red = BackBufferPixel(10, 10);
+  EXPECT_NEAR(int((red >> 16) & 0xFF), 128, 1) << std::hex << red;
+  EXPECT_EQ(BackBufferPixel(11, 10), 0xFFFFFFFFu);
+  EXPECT_EQ(BackBufferPixel(12, 10), 0xFF808080u);
+}
+
+TEST_F(DrawingLayer, ColourKeyDropsMagentaWhateverItsAlphaButNotItsNeighbours) {
+  DrawImage(Strip(), 10, 10, 6, 1, 0, 0, 1.0f, ColorKey);
+  EXPECT_EQ(BackBufferPixel(10, 10), 0xFFFF0000u);
+  EXPECT_EQ(BackBufferPixel(13, 10), Black);
+  EXPECT_EQ(BackBufferPixel(14, 10), 0xFFFE00FFu);
+  EXPECT_EQ(BackBufferPixel(15, 10), Black);
+}
+
+TEST_F(DrawingLayer, ColourArgumentOrdersGiveTheQuotedArgbValues) {
+  EXPECT_EQ(MakeColor(128, 0, 255, 255), 0x80FFFF00u);
+
+  ClearTo(0xFF000000);
+  FillRect(0, 0, 10, 10, MakeBrush(255, 255, 255, 80));
+  const uint32_t whiteAt80 = BackBufferPixel(5, 5);
+  EXPECT_NEAR(int(whiteAt80 & 0xFF), 80, 1);
+  EXPECT_EQ((whiteAt80 >> 8) & 0xFF, whiteAt80 & 0xFF) << "white blends as a grey";
+
+  SetFont("Arial Black", 12, Regular);
+  SetTextColor(0, 25, 25, 255);
+  ClearTo(0xFFFFFFFF);
+  DrawText(10, 10, "MMMM");
+  // The darkest ink of the text is the colour itself.
+  uint32_t darkest = 0xFFFFFFFF;
+  for (int y = 10; y < 40; ++y) {
+    for (int x = 10; x < 80; ++x) {
+      const uint32_t p = BackBufferPixel(x, y);
+      if ((p & 0xFFFF00) < (darkest & 0xFFFF00)) darkest = p;
+    }
+  }
+  EXPECT_EQ(darkest, 0xFF191900u);
+}
+
+TEST_F(DrawingLayer, GradientBlendsAlongItsLineAndMirrorsBeyondBothEnds) {
+  ClearTo(0xFF000000);
+  // Over black, a white of alpha a shows as grey a.
+  const BrushHandle brush = MakeGradientBrush(0, 210, 0, 390, 0x50FFFFFF, 0xC8FFFFFF);
+  FillRect(0, 0, 20, 600, brush);
+  auto level = [](int y) { return int(BackBufferPixel(5, y) & 0xFF); };
+  EXPECT_NEAR(level(210), 0x50, 2);
+  EXPECT_NEAR(level(300), (0x50 + 0xC8) / 2, 2);
+  EXPECT_NEAR(level(389), 0xC8, 2);
+  EXPECT_NEAR(level(570), 0x50, 2) << "mirrored past the second point";
+  EXPECT_NEAR(level(30), 0xC8, 2) << "mirrored before the first point";
+  EXPECT_EQ(BackBufferPixel(5, 300), BackBufferPixel(15, 300)) << "varies with y only";
+}
+
+TEST_F(DrawingLayer, LinesHaveFlatEndsExactlyAtTheirPoints) {
+  DrawLine(0xFFFFFFFF, 6, 100, 50, 200, 50);
+  EXPECT_EQ(InkBox(Black, QRect(90, 40, 120, 20)), QRect(QPoint(100, 47), QPoint(199, 52)));
+  ClearTo(Black);
+  DrawLine(0xFFFFFFFF, 1, 235, 210, 305, 210);
+  EXPECT_EQ(InkBox(Black, QRect(230, 205, 80, 10)).top(), 210);
+  EXPECT_EQ(InkBox(Black, QRect(230, 205, 80, 10)).height(), 1);
+}
+
+TEST_F(DrawingLayer, TextNeedsAFontAndKeepsTheLastOneWhenAFamilyIsMissing) {
+  SetTextColor(255, 255, 255, 255);
+  DrawText(10, 10, "Score");
+  EXPECT_TRUE(InkBox(Black, QRect(0, 0, 200, 60)).isEmpty()) << "no font has been set yet";
+
+  SetFont("arial black", 12, Regular);  // family names ignore case
+  DrawText(10, 10, "Score");
+  const QRect first = InkBox(Black, QRect(0, 0, 200, 60));
+  ASSERT_FALSE(first.isEmpty());
+  EXPECT_NEAR(first.left(), 10 + 16 / 6, 2) << "a sixth of an em before the first letter";
+
+  SetFont("No Such Family", 30, Regular);
+  ClearTo(Black);
+  DrawText(10, 10, "Score");
+  EXPECT_EQ(InkBox(Black, QRect(0, 0, 200, 60)), first);
+
+  ClearTo(Black);
+  DrawText(10, 10, "");
+  EXPECT_TRUE(InkBox(Black, QRect(0, 0, 200, 60)).isEmpty());
+}
+
+TEST_F(DrawingLayer, TwelvePointsIsASixteenPixelEmAndLineBreaksStartNewLines) {
+  SetFont("Arial Black", 12, Regular);
+  SetTextColor(255, 255, 255, 255);
+  DrawText(10, 10, "H");
+  const QRect capital = InkBox(Black, QRect(0, 0, 60, 60));
+  // A capital of a heavy face is about 0.72 em high.
+  EXPECT_NEAR(capital.height(), 0.72 * 16, 1.5);
+
+  ClearTo(Black);
+  DrawText(10, 10, "H\r\nH");
+  const QRect twoLines = InkBox(Black, QRect(0, 0, 60, 80));
+  EXPECT_EQ(twoLines.width(), capital.width()) << "no wrapping, left-aligned";
+  EXPECT_GT(twoLines.height(), 2 * capital.height());
+}
+
+TEST_F(DrawingLayer, PointsMapTheWholePictureOntoTheParallelogram) {
+  const ImageHandle bar = LoadImageFile(WritePicture(InFolder("bar.png"), 40, 80, [](int, int y) {
+    return y < 40 ? QColor(255, 0, 0) : QColor(0, 0, 255);
+  }));
+  DrawImagePoints(bar, {372, 360}, {412, 360}, {372, 440});
+  EXPECT_EQ(InkBox(Black, QRect(300, 300, 200, 200)), QRect(372, 360, 40, 80));
+  EXPECT_EQ(BackBufferPixel(380, 370), 0xFFFF0000u);
+  EXPECT_EQ(BackBufferPixel(380, 430), 0xFF0000FFu);
+
+  // Turned a quarter counter-clockwise: the top half now lies on the left.
+  ClearTo(Black);
+  DrawImagePoints(bar, {100, 140}, {100, 100}, {180, 140});
+  EXPECT_EQ(BackBufferPixel(110, 120), 0xFFFF0000u);
+  EXPECT_EQ(BackBufferPixel(170, 120), 0xFF0000FFu);
+}
+
+TEST_F(DrawingLayer, ScaledDrawingStretchesTheSourceWithOpacity) {
+  const ImageHandle red = LoadImageFile(WriteSolidPicture(InFolder("red.png"), 100, 75, Qt::red));
+  DrawImageScaled(red, 10, 10, 50, 38, 0, 0, 100, 75, 1.0f);
+  EXPECT_EQ(InkBox(Black, QRect(0, 0, 200, 200)), QRect(10, 10, 50, 38));
+  ClearTo(Black);
+  DrawImageScaled(red, 10, 10, 50, 38, 0, 0, 100, 75, 0.5f);
+  EXPECT_NEAR(int((BackBufferPixel(30, 30) >> 16) & 0xFF), 128, 2);
+}
+
+TEST_F(DrawingLayer, MissingPicturesAndBrushesDrawNothing) {
+  EXPECT_EQ(LoadImageFile(InFolder("absent.png")), 0);
+  DrawCached(0, 0, 0);
+  DrawImage(0, 0, 0, 10, 10, 0, 0, 1.0f, NoColorKey);
+  DrawImagePoints(0, {0, 0}, {10, 0}, {0, 10});
+  FillRect(0, 0, 10, 10, 0);
+  const ImageHandle freed = LoadImageFile(WriteSolidPicture(InFolder("w.png"), 4, 4, Qt::white));
+  FreeImage(freed);
+  DrawCached(freed, 0, 0);
+  EXPECT_TRUE(InkBox(Black, QRect(0, 0, 20, 20)).isEmpty());
+}
+
+TEST_F(DrawingLayer, ALayerThatCannotStartSaysErrorZeroOneAndDrawsNothing) {
+  EXPECT_FALSE(InitGraphics(nullptr, 0, 0));
+  ASSERT_EQ(fake.messages.size(), 1u);
+  EXPECT_EQ(fake.messages[0].text, "error 01");
+  EXPECT_EQ(fake.messages[0].title, "Marlquin");
+  EXPECT_EQ(BackBuffer(), nullptr);
+  EXPECT_EQ(LoadImageFile(ProgramFile("/res/btnface.png")), 0);
+}
+
+TEST(ResourcePaths, AnyCaseAndSeparatorReachTheOneResFolder) {
+  const auto folder = std::filesystem::temp_directory_path() / "marlquin-paths";
+  std::filesystem::create_directories(folder / "res" / "sound");
+  QImage(1, 1, QImage::Format_ARGB32).save(QString::fromStdString((folder / "res" / "Bg.png").string()));
+  const std::string expected = (folder / "res" / "Bg.png").string();
+  for (const char* literal : {"\\Res\\Bg.png", "\\res\\bg.png", "/res/BG.PNG"}) {
+    EXPECT_EQ(ResolveBelow(folder.string(), literal), expected) << literal;
+  }
+  EXPECT_EQ(ResolveBelow(folder.string(), "\\Res\\sound\\BOMB.wav"),
+            (folder / "res" / "sound" / "BOMB.wav").string())
+      << "a file not yet there keeps the literal's name in the real folder";
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace marlquin::test

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "graphics/GDIPLUSLib.h"
+#include "graphics/HandCursor.h"
+#include "graphics/clsGChkBox.h"
+#include "graphics/clsTButton.h"
+#include "shell/Screens.h"
+#include "tests/support/GameTest.h"
+#include "tests/support/Pictures.h"
+
+namespace marlquin::test {
+namespace {
+
+class Widgets : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    StartGraphics();
+  }
+
+  // The window's part of every mouse event: the cursor is reset first.
+  static void Move(clsWidget& widget, int16_t x, int16_t y) {
+    ResetCursor();
+    widget.MouseMove(x, y);
+  }
+};
+
+TEST_F(Widgets, PointInRectIsStrictOnEveryEdge) {
+  const Rect32 rect{40, 100, 190, 140};
+  EXPECT_FALSE(PointInRect(40, 120, rect));
+  EXPECT_FALSE(PointInRect(190, 120, rect));
+  EXPECT_FALSE(PointInRect(100, 100, rect));
+  EXPECT_FALSE(PointInRect(100, 140, rect));
+  EXPECT_TRUE(PointInRect(41, 101, rect));
+  EXPECT_TRUE(PointInRect(189, 139, rect));
+}
+
+TEST_F(Widgets, AReleaseOverTheButtonIsAClickWhereverThePressWas) {
+  clsTButton button;
+  button.init(150, 40, "Pause");
+  button.SetLocation(38, 240);
+
+  Move(button, 300, 300);
+  button.MouseDown();
+  EXPECT_FALSE(button.Pressed()) << "a press away from the button does not press it";
+  Move(button, 100, 260);
+  EXPECT_TRUE(button.MouseUp());
+
+  button.MouseDown();
+  EXPECT_TRUE(button.Pressed());
+  Move(button, 300, 300);
+  EXPECT_FALSE(button.MouseUp());
+  EXPECT_FALSE(button.Pressed());
+
+  Move(button, 38, 260);
+  EXPECT_FALSE(button.Hovered()) << "the left edge is outside";
+  Move(button, 188, 260);
+  EXPECT_FALSE(button.Hovered()) << "left + width is outside";
+}
+
+TEST_F(Widgets, CaptionsCentreOnTenPixelsPerCharacterRoundedHalfToEven) {
+  auto captionX = [](int16_t width, const char* caption) {
+    clsTButton button;
+    button.init(width, 40, caption);
+    button.SetLocation(40, 0);
+    return button.CaptionX();
+  };
+  EXPECT_EQ(captionX(100, "abc"), 75);
+  EXPECT_EQ(captionX(100, "abcd"), 70);
+  EXPECT_EQ(captionX(101, "abcd"), 70) << "70.5 rounds to the even 70";
+  EXPECT_EQ(captionX(103, "abcd"), 72) << "71.5 rounds to the even 72";
+}
+
+TEST_F(Widgets, TheCheckBoxFlipsAtThePressAndAReleaseElsewhereKeepsIt) {
+  clsGChkBox box;
+  box.init(InFolder("none.png"), 48, 48);
+  box.SetLocation(40, 500);
+  Move(box, 60, 520);
+  box.MouseDown();
+  EXPECT_EQ(box.Checked, 1);
+  Move(box, 300, 300);
+  EXPECT_FALSE(box.MouseUp());
+  EXPECT_EQ(box.Checked, 1);
+  Move(box, 60, 520);
+  box.MouseDown();
+  EXPECT_EQ(box.Checked, 0);
+}
+
+TEST_F(Widgets, TheHoveredWidgetOwnsTheHandAndTheSystemPointerHides) {
+  clsTButton first, second;
+  first.init(150, 40, "One");
+  first.SetLocation(0, 0);
+  second.init(150, 40, "Two");
+  second.SetLocation(0, 100);
+  EXPECT_NE(first.OwnerId(), second.OwnerId());
+
+  ResetCursor();
+  first.MouseMove(10, 10);
+  second.MouseMove(10, 10);
+  EXPECT_EQ(HandOwner, first.OwnerId());
+  EXPECT_FALSE(fake.pointerVisible) << "another widget releasing does not show the pointer";
+  EXPECT_EQ(HandX, 10);
+
+  ResetCursor();
+  first.MouseMove(10, 50);
+  second.MouseMove(10, 50);
+  EXPECT_EQ(HandOwner, 0);
+  EXPECT_TRUE(fake.pointerVisible);
+
+  SetHand(first.OwnerId(), 0, 5, 5);
+  ReleaseHand(second.OwnerId());
+  EXPECT_FALSE(fake.pointerVisible);
+  ReleaseHand(first.OwnerId());
+  EXPECT_TRUE(fake.pointerVisible);
+}
+
+TEST_F(Widgets, FacesComeFromTheSheetCellOfHoverAndPressAndTheHoverUnderlines) {
+  // Four faces of one colour each: away/up red, over/up green, away/down blue, over/down white.
+  const QColor faces[2][2] = {{Qt::red, Qt::green}, {Qt::blue, Qt::white}};
+  const ImageHandle sheet = LoadImageFile(WritePicture(
+      InFolder("sheet.png"), 300, 80, [&](int x, int y) { return faces[y / 40][x / 150]; }));
+  clsTButton button;
+  button.init(150, 40, "", sheet);
+  button.SetLocation(100, 100);
+
+  button.Draw();
+  EXPECT_EQ(BackBufferPixel(105, 105), 0xFFFF0000u);
+  Move(button, 120, 120);
+  button.Draw();
+  EXPECT_EQ(BackBufferPixel(105, 105), 0xFF00FF00u);
+  button.MouseDown();
+  button.Draw();
+  EXPECT_EQ(BackBufferPixel(105, 105), 0xFFFFFFFFu);
+
+  // A caption's underline: translucent yellow, 6 pixels around top + 30, as wide as estimated.
+  clsTButton captioned;
+  captioned.init(150, 40, "Save", sheet);
+  captioned.SetLocation(100, 200);
+  Move(captioned, 120, 220);
+  captioned.Draw();
+  const int textX = captioned.CaptionX();
+  EXPECT_EQ(textX, 155);
+  const uint32_t underline = BackBufferPixel(textX + 1, 230);
+  EXPECT_NEAR(int((underline >> 16) & 0xFF), 0x80, 1) << "half yellow over the green face";
+  EXPECT_EQ((underline >> 8) & 0xFF, 0xFFu);
+  EXPECT_EQ(underline & 0xFF, 0u);
+  EXPECT_EQ(BackBufferPixel(textX + 40, 230), 0xFF00FF00u);
+
+  clsTButton defaultFace;
+  defaultFace.init(150, 40, "X", 0);
+  defaultFace.SetLocation(0, 300);
+  defaultFace.Draw();  // draws the shared face without a crash even when none was loaded
+}
+
+}  // namespace
+}  // namespace marlquin::test

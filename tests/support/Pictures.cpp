@@ -1,0 +1,31 @@
+#include "tests/support/Pictures.h"
+
+#include "graphics/GDIPLUSLib.h"
+
+namespace marlquin::test {
+
+std::string WritePicture(const std::string& path, int w, int h,
+                         const std::function<QColor(int x, int y)>& colour) {
+  QImage image(w, h, QImage::Format_ARGB32);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) image.setPixelColor(x, y, colour(x, y));
+  }
+  image.save(QString::fromStdString(path), "PNG");
+  return path;
+}
+
+std::string WriteSolidPicture(const std::string& path, int w, int h, QColor colour) {
+  return WritePicture(path, w, h, [&](int, int) { return colour; });
+}
+
+QRect InkBox(uint32_t background, const QRect& area) {
+  QRect box;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (BackBufferPixel(x, y) != background) box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
+}
+
+}  // namespace marlquin::test

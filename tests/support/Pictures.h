@@ -1,0 +1,20 @@
+// Small pictures written to disk for drawing tests.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <functional>
+#include <string>
+
+namespace marlquin::test {
+
+// A w x h picture whose pixel (x, y) is colour(x, y), saved as PNG at path.
+std::string WritePicture(const std::string& path, int w, int h,
+                         const std::function<QColor(int x, int y)>& colour);
+std::string WriteSolidPicture(const std::string& path, int w, int h, QColor colour);
+
+// Bounding box of the pixels of the back buffer that differ from background (ARGB),
+// within an area; an empty QRect when none differ.
+QRect InkBox(uint32_t background, const QRect& area);
+
+}  // namespace marlquin::test
