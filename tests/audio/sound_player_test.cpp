@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <thread>
+
+#include "audio/SdlAudioBackend.h"
+#include "audio/SoundPlayer.h"
+#include "tests/support/GameTest.h"
+
+namespace marlquin::test {
+namespace {
+
+using SoundSwitches = GameTest;
+
+TEST_F(SoundSwitches, EffectsPlayOnlyWhileSoundIsOnAndStopWorksWhateverTheSwitches) {
+  OpenSound("ding.mp3", "Ding");
+  PlayOnce("Ding");
+  EXPECT_EQ(SoundMode("Ding"), "stopped");
+  SoundOn = 1;
+  PlayOnce("Ding");
+  PlayOnce("Ding");
+  EXPECT_EQ(SoundMode("Ding"), "playing");
+  StopSound("Ding");
+  EXPECT_EQ(log, (EventLog{"open Ding", "play Ding", "play Ding", "stop Ding"}))
+      << "a second play restarts from the beginning";
+}
+
+TEST_F(SoundSwitches, MusicLoopsOnlyWhileMusicIsOnAndContinuesWhereItStopped) {
+  PlayLoop("bgm");
+  EXPECT_TRUE(log.empty());
+  MusicOn = 1;
+  PlayLoop("bgm");
+  PlayLoop("bgm");  // already playing: left alone
+  StopSound("bgm");
+  PlayLoop("bgm");
+  EXPECT_EQ(log, (EventLog{"loop bgm", "stop bgm", "resume bgm"}));
+}
+
+// A mono 16-bit WAV of the given length, for the real device.
+std::string WriteWav(const std::string& path, int milliseconds) {
+  const uint32_t rate = 22050;
+  const uint32_t samples = rate * milliseconds / 1000;
+  std::ofstream out(path, std::ios::binary);
+  auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+  auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+  out << "RIFF";
+  u32(36 + samples * 2);
+  out << "WAVEfmt ";
+  u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
+  out << "data";
+  u32(samples * 2);
+  for (uint32_t i = 0; i < samples; ++i) u16(static_cast<uint16_t>((i % 50) * 200));
+  return path;
+}
+
+TEST_F(SoundSwitches, TheRealDeviceDecodesPlaysStopsAndIgnoresWhatItCannotOpen) {
+  SdlAudioBackend device;
+  ASSERT_TRUE(device.Open("pao", WriteWav(InFolder("pop.wav"), 300)));
+  EXPECT_FALSE(device.Open("pao", InFolder("pop.wav"))) << "an alias is opened once";
+  EXPECT_FALSE(device.Open("bomb", InFolder("missing.wav")));
+
+  device.PlayFromStart("pao", false);
+  EXPECT_TRUE(device.IsPlaying("pao"));
+  device.Stop("pao");
+  EXPECT_FALSE(device.IsPlaying("pao"));
+  EXPECT_TRUE(device.Resume("pao"));
+  EXPECT_TRUE(device.IsPlaying("pao"));
+
+  device.PlayFromStart("bomb", false);  // never opened: silence
+  EXPECT_FALSE(device.IsPlaying("bomb"));
+  EXPECT_FALSE(device.Resume("bomb"));
+
+  std::this_thread::sleep_for(std::chrono::milliseconds(600));
+  EXPECT_FALSE(device.IsPlaying("pao")) << "a sound played once ends by itself";
+}
+
+}  // namespace
+}  // namespace marlquin::test
