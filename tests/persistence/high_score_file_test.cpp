@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "persistence/HighScoreFile.h"
+#include "tests/support/GameTest.h"
+
+namespace marlquin::test {
+namespace {
+
+class HighScoreFile : public GameTest {
+ protected:
+  void WriteRec(const std::string& bytes) {
+    std::ofstream(InFolder("Bubble.rec"), std::ios::binary) << bytes;
+  }
+  std::string ReadRec() const {
+    std::ifstream file(InFolder("Bubble.rec"), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  }
+  static void FillTable(const std::string& text) {
+    for (auto& row : HighScores) row = {text, text, text};
+  }
+};
+
+TEST_F(HighScoreFile, TableIsSavedAsFifteenCrLfLinesAndReadsBackAsStored) {
+  HighScores[0] = {"", "000000", "05/12/2026"};
+  HighScores[1] = {"Bo", "1234567", "x"};
+  HighScores[5] = {"spare", "999999", "never saved"};
+  ASSERT_TRUE(SaveHighScores());
+  std::string expected = "\r\n000000\r\n05/12/2026\r\nBo\r\n1234567\r\nx\r\n";
+  for (int line = 7; line <= 15; ++line) expected += "\r\n";
+  EXPECT_EQ(ReadRec(), expected);
+
+  const auto saved = HighScores;
+  FillTable("old");
+  LoadHighScores();
+  for (int row = 0; row < 5; ++row) EXPECT_EQ(HighScores[row], saved[row]) << row;
+}
+
+TEST_F(HighScoreFile, ShortFileFillsFieldsInOrderAndLeavesTheRestUntilAFullFileIsRead) {
+  FillTable("old");
+  std::string tenLines;
+  for (int line = 1; line <= 10; ++line) tenLines += "L" + std::to_string(line) + "\r\n";
+  WriteRec(tenLines);
+  LoadHighScores();
+  EXPECT_EQ(HighScores[2][2], "L9");
+  EXPECT_EQ(HighScores[3][0], "L10");
+  EXPECT_EQ(HighScores[3][1], "old");
+  EXPECT_EQ(HighScores[4][2], "old");
+
+  ASSERT_TRUE(SaveHighScores());
+  std::string full = ReadRec();
+  EXPECT_EQ(full, tenLines + "old\r\nold\r\nold\r\nold\r\nold\r\n");
+  full.replace(full.size() - 5, 3, "new");
+  WriteRec(full);
+  LoadHighScores();
+  EXPECT_EQ(HighScores[4][2], "new");
+}
+
+TEST_F(HighScoreFile, LineEndsAtCrWhileALoneLfStaysInsideTheField) {
+  FillTable("old");
+  WriteRec("a\nb\nc\r\nx\ry\r\n");
+  LoadHighScores();
+  EXPECT_EQ(HighScores[0][0], "a\nb\nc");
+  EXPECT_EQ(HighScores[0][1], "x");
+  EXPECT_EQ(HighScores[0][2], "y");
+  EXPECT_EQ(HighScores[1][0], "old");
+
+  WriteRec("one\ntwo\nthree\n");  // LF-only line ends: one long first field
+  LoadHighScores();
+  EXPECT_EQ(HighScores[0][0], "one\ntwo\nthree\n");
+  EXPECT_EQ(HighScores[0][1], "x");
+}
+
+TEST_F(HighScoreFile, FailedSaveLeavesTheOldFileWholeAndTheTableAsItWas) {
+  WriteRec("kept\r\n");
+  std::filesystem::create_directory(InFolder("Bubble.rec.tmp"));  // blocks the new table
+  HighScores[0] = {"Zed", "000900", "d"};
+  EXPECT_FALSE(SaveHighScores());
+  EXPECT_EQ(ReadRec(), "kept\r\n");
+  EXPECT_EQ(HighScores[0][0], "Zed");
+}
+
+}  // namespace
+}  // namespace marlquin::test

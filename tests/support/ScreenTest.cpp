@@ -1,0 +1,82 @@
+#include "tests/support/ScreenTest.h"
+
+#include <filesystem>
+
+#include "graphics/GDIPLUSLib.h"
+#include "graphics/HandCursor.h"
+#include "shell/Screens.h"
+#include "tests/support/Pictures.h"
+
+namespace marlquin::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteTestPictures(const fs::path& res) {
+  fs::create_directories(res / "sound");
+  auto at = [&](const char* name) { return (res / name).string(); };
+  for (int i = 0; i < 9; ++i) {
+    WriteSolidPicture(at(("b" + std::to_string(i) + ".png").c_str()), 30, 30,
+                      QColor::fromRgba(ScreenTest::BallColour(i + 1)));
+  }
+  WriteSolidPicture(at("Bg.png"), 800, 600, QColor::fromRgba(ScreenTest::SeaColour));
+  for (const char* frame : {"guiframe.png", "frame.png", "frame1.png"}) {
+    WriteSolidPicture(at(frame), 800, 600, Qt::transparent);
+  }
+  WriteSolidPicture(at("ctrl.png"), 40, 80, QColor(200, 200, 200));
+  WriteSolidPicture(at("pp.png"), 16, 16, QColor(0, 255, 255));
+  WriteSolidPicture(at("b.png"), 100, 75, QColor(255, 128, 0));
+  WriteSolidPicture(at("lvlup.png"), 160, 45, QColor(255, 255, 0));
+  WriteSolidPicture(at("handicon.png"), 8, 8, QColor(1, 2, 3));
+  WritePicture(at("btnface.png"), 300, 80, [](int x, int y) {
+    return QColor(200 + 20 * (x / 150), 200 + 20 * (y / 40), 200);
+  });
+  for (const char* toggle : {"bt1.png", "bt2.png"}) {
+    WritePicture(at(toggle), 96, 96, [](int x, int y) { return QColor(40 * (x / 48), 40 * (y / 48), 90); });
+  }
+  for (int i = 1; i <= 4; ++i) {
+    WriteSolidPicture(at(("s" + std::to_string(i) + ".png").c_str()), 20, 20, Qt::transparent);
+  }
+  WritePicture(at("222.bmp"), 64, 64, [](int x, int y) {
+    return x >= 10 && x < 48 && y >= 10 && y < 48 ? QColor(255, 0, 0) : QColor(255, 0, 255);
+  });
+  fs::create_directory_symlink(fs::path(MARLQUIN_TEST_RES_DIR) / "fonts", res / "fonts");
+}
+
+}  // namespace
+
+uint32_t ScreenTest::BallColour(int value) {
+  return 0xFF000000u | static_cast<uint32_t>(value * 25) << 16 | 0x80u << 8 | static_cast<uint32_t>(255 - value * 20);
+}
+
+void ScreenTest::SetUp() {
+  GameTest::SetUp();
+  fs::remove(folder / "res");
+  WriteTestPictures(folder / "res");
+  StartGraphics();
+  Startup();
+  SetFont("Arial Black", 12, Regular);
+  SetTextColor(0, 25, 25, 255);
+}
+
+void ScreenTest::TearDown() {
+  Screens.fill(nullptr);
+  GameTest::TearDown();
+}
+
+void ScreenTest::Tick() { Screens[CurScreen]->Draw(); }
+
+void ScreenTest::MoveTo(int16_t x, int16_t y) {
+  ResetCursor();
+  Screens[CurScreen]->MouseMove(x, y);
+}
+
+void ScreenTest::Click(int16_t x, int16_t y) {
+  MoveTo(x, y);
+  ResetCursor();
+  Screens[CurScreen]->MouseDown();
+  ResetCursor();
+  Screens[CurScreen]->MouseUp();
+}
+
+}  // namespace marlquin::test
