@@ -12,9 +12,10 @@ namespace marlquin {
 namespace {
 
 // Ids of the widgets alive now: two widgets sharing an id would release each other's hand.
+// Never destroyed: widgets owned by other static objects may outlive any static set.
 std::set<int32_t>& IdsInUse() {
-  static std::set<int32_t> ids;
-  return ids;
+  static auto* ids = new std::set<int32_t>;
+  return *ids;
 }
 
 int32_t NewOwnerId() {

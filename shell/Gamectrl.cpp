@@ -30,8 +30,6 @@ void AimStraightUp() {
 }  // namespace
 
 void NewGame() {
-  // A ball still flying from an abandoned game must not land in the new board.
-  Ball.EndFlight();
   platform().Yield();
   Screens[ScreenPlay]->Initialize();
   platform().Yield();
@@ -43,6 +41,9 @@ void NewGame() {
   ShootAngle = AngleFromAimStep(AimStep);
   Ball.NewBall(ShootAngle, CurColor);
   FillBoard();
+  // A ball still flying from an abandoned game must not land in the new board. Ended only
+  // now, so that the path above was not computed against the abandoned board.
+  Ball.EndFlight();
   platform().Yield();
   PushLimit = Saturate16((int64_t{LevelCount} - Level) * FirstPushFramesPerLevel);
   CurColor = StartingColor();

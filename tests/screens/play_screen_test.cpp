@@ -32,7 +32,9 @@ class PlayScreenTest : public ScreenTest {
 };
 
 TEST_F(PlayScreenTest, NewGameSetsUpTheScreenOnceAndStartsAFreshGame) {
-  Ball.Flying = true;  // a ball left in the air by an abandoned game
+  // An abandoned game: a ball in the air and a push that filled the cell above the launcher.
+  Ball.Flying = true;
+  Board[CellIndex(5, 13)] = 2;
   StartGame(0.9, 0.3);
   EXPECT_EQ(Score, 0);
   EXPECT_EQ(Level, 0);

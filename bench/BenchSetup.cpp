@@ -1,0 +1,27 @@
+#include "bench/BenchSetup.h"
+
+#include <QGuiApplication>
+#include <cstdlib>
+
+#include "audio/SoundPlayer.h"
+#include "shell/Platform.h"
+
+namespace marlquin::bench {
+
+BenchSetup::BenchSetup() {
+  platform.programFolder = MARLQUIN_BENCH_FOLDER;
+  SetPlatform(&platform);
+  SetAudioBackend(&audio);
+}
+
+BenchSetup& Setup() {
+  static int argc = 1;
+  static char name[] = "marlquin_bench";
+  static char* argv[] = {name, nullptr};
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static QGuiApplication application(argc, argv);
+  static BenchSetup setup;
+  return setup;
+}
+
+}  // namespace marlquin::bench
