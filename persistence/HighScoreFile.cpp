@@ -1,13 +1,10 @@
 #include "persistence/HighScoreFile.h"
 
 #include <cctype>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <optional>
 
 #include "persistence/AtomicFile.h"
+#include "persistence/WholeFile.h"
 #include "shell/ProgramPath.h"
 
 namespace marlquin {
@@ -38,9 +35,9 @@ bool NextLine(const std::string& bytes, size_t& pos, std::string& line) {
 }  // namespace
 
 void LoadHighScores() {
-  std::ifstream file(ProgramFile(FileLiteral), std::ios::binary);
+  const std::optional<std::string> file = ReadWholeFile(ProgramFile(FileLiteral));
   if (!file) return;
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::string& bytes = *file;
   size_t pos = 0;
   for (int row = 0; row < StoredRows; ++row) {
     for (std::string& field : HighScores[row]) {

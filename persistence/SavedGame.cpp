@@ -3,13 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "core/GameState.h"
 #include "core/clsBall.h"
 #include "persistence/AtomicFile.h"
+#include "persistence/WholeFile.h"
 #include "shell/Platform.h"
 #include "shell/ProgramPath.h"
 
@@ -115,11 +114,12 @@ void SaveGame() {
 bool LoadGame() {
   const std::string path = AskOpenGameFile();
   if (path.empty()) return false;
-  std::ifstream file(path, std::ios::binary);
-  std::string bytes;
-  if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  if (!file.good() && !file.eof()) bytes.clear();
-  if (!DecodeSavedGame(bytes)) {
+  const std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) {
+    Tell("The file " + path + " could not be read.", Platform::Icon::Warning);
+    return false;
+  }
+  if (!DecodeSavedGame(*bytes)) {
     Tell("The file " + path + " is not a saved game of Marlquin and was not loaded.",
          Platform::Icon::Warning);
     return false;

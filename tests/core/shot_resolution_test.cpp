@@ -3,6 +3,7 @@
 #include "audio/SoundPlayer.h"
 #include "core/BubbleCore.h"
 #include "core/GameState.h"
+#include "core/ShotEffects.h"
 #include "core/clsLvlup.h"
 #include "tests/support/GameTest.h"
 
@@ -36,19 +37,18 @@ TEST_F(ShotResolution, GroupOfTwoBurstsNothingRunsNoDropSearchAndStillDings) {
   EXPECT_EQ(log, (EventLog{"play Ding"}));
 }
 
-TEST_F(ShotResolution, GroupOfThreeBurstsAndSplashesAtItsMiddleEntry) {
+TEST_F(ShotResolution, GroupOfThreeSplashesAtItsMiddleEntryAndGroupOfFourDoesNot) {
   Place({{4, 1, 2}, {5, 1, 2}});
   Land(6, 1, 2);  // found in the order (6, 1), (5, 1), (4, 1)
   EXPECT_EQ(Score, 30);
   EXPECT_EQ(CountOccupied(), 0);
   EXPECT_EQ(BallCount, 0);
   EXPECT_EQ(log, (EventLog{"splash 407,85.9808", "drop init", "play Ding"}));
-}
 
-TEST_F(ShotResolution, GroupOfFourBurstsWithoutSplash) {
+  log.clear();
   Place({{3, 0, 6}, {4, 0, 6}, {5, 0, 6}});
   Land(6, 0, 6);
-  EXPECT_EQ(Score, 40);
+  EXPECT_EQ(Score, 70);
   EXPECT_EQ(log, (EventLog{"drop init", "play Ding"}));
 }
 
@@ -79,7 +79,8 @@ TEST_F(ShotResolution, BombAtTheLeftEdgeOfAnEvenRowBlastsItsFiveNeighbours) {
   Land(0, 2, BombColor);
   EXPECT_EQ(log, (EventLog{"boom -35,2", "splash 257,137.942", "drop init", "play bomb"}));
   EXPECT_EQ(Score, 60);
-  for (const Cell& gone : {Cell{0, 1}, Cell{1, 1}, Cell{1, 2}, Cell{0, 3}, Cell{1, 3}, Cell{0, 2}}) {
+  for (const Cell& gone :
+       {Cell{0, 1}, Cell{1, 1}, Cell{1, 2}, Cell{0, 3}, Cell{1, 3}, Cell{0, 2}}) {
     EXPECT_EQ(Board[CellIndex(gone.col, gone.row)], 0) << gone.col << "," << gone.row;
   }
   EXPECT_EQ(CountOccupied(), 5);
@@ -95,7 +96,17 @@ TEST_F(ShotResolution, BombInRowOneClearsRowZeroAndItsEmptyNeighboursScoreNothin
   EXPECT_EQ(BallCount, 1);
 }
 
-TEST_F(ShotResolution, FirstScoreSetsTheSixtyFrameLimitAndCrossing1600RaisesTheLevel) {
+// Notes the level when the fall effect starts, after the burst and before any drop.
+class LevelAtDrop final : public ShotEffects {
+ public:
+  void BoomInit(int16_t, int16_t) override {}
+  void DropInit() override { level = Level; }
+  void DropAdd(int16_t, int16_t, int16_t) override {}
+  void WaterPointInit(double, double) override {}
+  int16_t level = -1;
+};
+
+TEST_F(ShotResolution, FirstScoreSetsTheSixtyFrameLimitAndTheLevelRisesAtTheCrossingBubble) {
   PushLimit = 1000;
   PushTick = 500;
   Place({{4, 0, 2}, {5, 0, 2}});
@@ -105,11 +116,13 @@ TEST_F(ShotResolution, FirstScoreSetsTheSixtyFrameLimitAndCrossing1600RaisesTheL
   EXPECT_EQ(Level, 0);
   EXPECT_EQ(Lvlup.FramesLeft(), 0);
 
+  LevelAtDrop effects;
+  SetShotEffects(&effects);
   Score = 1590;
   Place({{4, 0, 2}, {5, 0, 2}});
   Land(6, 0, 2);
+  EXPECT_EQ(effects.level, 1);
   EXPECT_EQ(Score, 1620);
-  EXPECT_EQ(Level, 1);
   EXPECT_EQ(PushLimit, 1140);
   EXPECT_EQ(Lvlup.FramesLeft(), clsLvlup::Frames);
 }

@@ -75,6 +75,15 @@ TEST_F(HighScoreFile, LineEndsAtCrWhileALoneLfStaysInsideTheField) {
   EXPECT_EQ(HighScores[0][1], "x");
 }
 
+TEST_F(HighScoreFile, MissingOrUnreadableFileReadsNothing) {
+  FillTable("old");
+  LoadHighScores();
+  std::filesystem::create_directory(InFolder("Bubble.rec"));
+  LoadHighScores();
+  EXPECT_EQ(HighScores[0][0], "old");
+  EXPECT_EQ(HighScores[4][2], "old");
+}
+
 TEST_F(HighScoreFile, FailedSaveLeavesTheOldFileWholeAndTheTableAsItWas) {
   WriteRec("kept\r\n");
   std::filesystem::create_directory(InFolder("Bubble.rec.tmp"));  // blocks the new table

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/GameState.h"
+#include "core/clsBall.h"
+#include "persistence/SavedGame.h"
+#include "tests/support/GameTest.h"
+
+namespace marlquin::test {
+namespace {
+
+class SavedGame : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    Ball.init(165, 364);
+    AimStep = 10;
+    ShootAngle = AngleFromAimStep(AimStep);
+    CurColor = 2;
+    NextColor = 5;
+    Place({{0, 0, 1}, {1, 0, 6}, {2, 1, 3}});
+    PushLimit = 1140;
+    Level = 1;
+    PushTick = 321;
+    BallCount = 3;
+    Score = 70000;  // beyond 16 bits
+  }
+
+  static std::string Read(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  }
+  static void Write(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+};
+
+TEST_F(SavedGame, SaveAndLoadRestoreBoardAndCountersButKeepColoursAndAim) {
+  const std::string path = InFolder("save/26-12-05.sv");
+  fake.fileAnswers = {path};
+  SaveGame();
+  ASSERT_EQ(fake.fileDialogs.size(), 1u);
+  EXPECT_EQ(fake.fileDialogs[0].title, "Save Game to file");
+  EXPECT_EQ(fake.fileDialogs[0].filter, "*.sv|*.sv");
+  EXPECT_EQ(fake.fileDialogs[0].initialPath, path);
+  ASSERT_EQ(fake.messages.size(), 1u);
+  EXPECT_EQ(fake.messages[0].text, "Game has been saved to " + path);
+  EXPECT_EQ(fake.messages[0].icon, Platform::Icon::Information);
+
+  const std::string bytes = Read(path);
+  ASSERT_EQ(bytes.size(), 364u);
+  EXPECT_EQ(bytes.substr(0, 4), std::string("\x01\x00\x06\x00", 4));
+  EXPECT_EQ(bytes.substr(352, 2), std::string("\x74\x04", 2));              // 1140
+  EXPECT_EQ(bytes.substr(360, 4), std::string("\x70\x11\x01\x00", 4));      // 70000
+
+  const std::string saved = EncodeSavedGame();
+  Board.fill(0);
+  PushLimit = Level = PushTick = BallCount = 0;
+  Score = 0;
+  Ball.NewBall(ShootAngle, CurColor);
+  Ball.Shoot();  // a ball in the air must not land in the loaded board
+  ASSERT_TRUE(Ball.Flying);
+  CurColor = 4;
+
+  fake.fileAnswers = {path};
+  EXPECT_TRUE(LoadGame());
+  EXPECT_EQ(fake.fileDialogs.back().title, "Open Game save file");
+  EXPECT_EQ(EncodeSavedGame(), saved);
+  EXPECT_EQ(Board[CellIndex(2, 1)], 3);
+  EXPECT_EQ(PushLimit, 1140);
+  EXPECT_EQ(Level, 1);
+  EXPECT_EQ(PushTick, 321);
+  EXPECT_EQ(BallCount, 3);
+  EXPECT_EQ(Score, 70000);
+  EXPECT_EQ(CurColor, 4);
+  EXPECT_EQ(NextColor, 5);
+  EXPECT_EQ(AimStep, 10);
+  EXPECT_FALSE(Ball.Flying);
+  EXPECT_EQ(Ball.Color, 4);
+  Ball.Run();
+  EXPECT_EQ(EncodeSavedGame(), saved);
+}
+
+TEST_F(SavedGame, OverwriteIsAskedAndNoLeavesTheOldFileWhileYesReplacesItWhole) {
+  const std::string path = InFolder("save/old.sv");
+  Write(path, std::string(400, 'x'));
+  fake.fileAnswers = {path};
+  fake.messageAnswers = {Platform::Answer::No};
+  SaveGame();
+  ASSERT_EQ(fake.messages.size(), 1u);
+  EXPECT_EQ(fake.messages[0].text, "File already exists. Do you want to replace it?");
+  EXPECT_EQ(fake.messages[0].title, "Save file");
+  EXPECT_EQ(fake.messages[0].buttons, Platform::Buttons::YesNo);
+  EXPECT_EQ(Read(path), std::string(400, 'x'));
+
+  fake.fileAnswers = {path};
+  fake.messageAnswers = {Platform::Answer::Yes};
+  SaveGame();
+  ASSERT_EQ(fake.messages.size(), 3u);
+  EXPECT_EQ(fake.messages[2].text, "Game has been saved to " + path);
+  EXPECT_EQ(Read(path), EncodeSavedGame());  // exactly 364 bytes, no old tail
+}
+
+TEST_F(SavedGame, CancelledDialogsWriteNothingShowNothingAndChangeNothing) {
+  SaveGame();
+  EXPECT_TRUE(std::filesystem::is_empty(InFolder("save")));
+  const std::string before = EncodeSavedGame();
+  EXPECT_FALSE(LoadGame());
+  EXPECT_EQ(EncodeSavedGame(), before);
+  EXPECT_TRUE(fake.messages.empty());
+}
+
+TEST_F(SavedGame, FilesThatAreNotSavedGamesAreRefusedWithAMessageAndTheGameUntouched) {
+  const std::string good = EncodeSavedGame();
+  auto changed = [&](size_t at, const std::string& bytes) {
+    return std::string(good).replace(at, bytes.size(), bytes);
+  };
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"short.sv", good.substr(0, 363)}, {"long.sv", good + '\0'},
+      {"cell8.sv", changed(0, "\x08")},   {"cellminus.sv", changed(0, "\xff\xff")},
+      {"score.sv", changed(363, "\x80")}};
+  for (const auto& [name, bytes] : files) Write(InFolder(name), bytes);
+
+  Board.fill(0);
+  Score = 5;
+  const std::string before = EncodeSavedGame();
+  for (const std::string name : {"short.sv", "long.sv", "cell8.sv", "cellminus.sv", "score.sv",
+                                 "missing.sv", "save"}) {
+    fake.messages.clear();
+    fake.fileAnswers = {InFolder(name)};
+    EXPECT_FALSE(LoadGame()) << name;
+    EXPECT_EQ(EncodeSavedGame(), before) << name;
+    ASSERT_EQ(fake.messages.size(), 1u) << name;
+    EXPECT_EQ(fake.messages[0].icon, Platform::Icon::Warning) << name;
+    EXPECT_NE(fake.messages[0].text.find(InFolder(name)), std::string::npos) << name;
+  }
+}
+
+TEST_F(SavedGame, FailedSaveIsReportedAndTheOldFileKept) {
+  const std::string path = InFolder("save/kept.sv");
+  Write(path, "old");
+  std::filesystem::create_directory(path + ".tmp");  // blocks the new file
+  fake.fileAnswers = {path};
+  SaveGame();
+  ASSERT_EQ(fake.messages.size(), 2u);  // the overwrite question, then the failure
+  EXPECT_EQ(fake.messages[1].icon, Platform::Icon::Warning);
+  EXPECT_EQ(fake.messages[1].text.find("Game has been saved"), std::string::npos);
+  EXPECT_EQ(Read(path), "old");
+}
+
+}  // namespace
+}  // namespace marlquin::test
