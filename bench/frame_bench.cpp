@@ -133,6 +133,17 @@ void HighScoreFrame(benchmark::State& state) {
 }
 BENCHMARK(HighScoreFrame)->Unit(benchmark::kMillisecond);
 
+// The window's start-up in-process: drawing layer, fonts, pictures, screens, first frame.
+void StartupToFirstMenuFrame(benchmark::State& state) {
+  Setup();
+  for (auto _ : state) {
+    StartScreens();
+    Screens[ScreenMenu]->Draw();
+    Present();
+  }
+}
+BENCHMARK(StartupToFirstMenuFrame)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace marlquin::bench
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QWheelEvent>
 
 #include "core/GameState.h"
 #include "core/clsBall.h"
@@ -111,6 +114,25 @@ TEST_F(MainWindow, OneFreeWheelNotchAimsLikeAnArrowAndEveryOtherWheelEventDoesNo
   window.PictureWheelProc(-120, true);
   window.PictureWheelProc(-240, false);
   window.PictureWheelProc(15, false);
+  EXPECT_EQ(AimStep, 0);
+}
+
+TEST_F(MainWindow, QtWheelAndKeyEventsReachTheAimAndAreNeverPassedOn) {
+  PlayScreenCurrent();
+  auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent event(QPointF(400, 300), QPointF(400, 300), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    event.ignore();
+    QCoreApplication::sendEvent(window.PictureArea(), &event);
+    return event.isAccepted();
+  };
+  EXPECT_TRUE(wheel(-120, Qt::NoModifier));
+  EXPECT_EQ(AimStep, 2);
+  EXPECT_TRUE(wheel(-120, Qt::ShiftModifier)) << "swallowed";
+  EXPECT_EQ(AimStep, 2);
+
+  QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window, &right);
   EXPECT_EQ(AimStep, 0);
 }
 
