@@ -93,7 +93,9 @@ sleep 1
 import -window root "$WORK/screen.png"
 GEOMETRY=$(xdotool getwindowgeometry --shell "$GAME")
 eval "$GEOMETRY"
-pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+pixel() {  # red, green, blue of one pixel
+  convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
+}
 CHECKED=0
 for index in "${!CELLS[@]}"; do
   colour=${CELLS[$index]}
