@@ -28,12 +28,6 @@ double CellLeft(int col, int row) { return CellWidth * col + (IsOddRow(row) ? 0 
 
 double CellTop(int row) { return row * RowHeight; }
 
-Cell CellAt(double x, double y) {
-  const int16_t row = RoundToInt16(y / RowHeight);
-  const int16_t col = IsOddRow(row) ? RoundToInt16(x / CellWidth) : RoundToInt16((x - 15) / CellWidth);
-  return {col, row};
-}
-
 std::array<Cell, 6> Neighbours(int col, int row) {
   const int d = IsOddRow(row) ? col - 1 : col;
   auto cell = [](int c, int r) { return Cell{static_cast<int16_t>(c), static_cast<int16_t>(r)}; };

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/Rounding.h"
+
 namespace marlquin {
 
 inline constexpr int BoardCols = 11;
@@ -57,8 +59,13 @@ constexpr double AngleFromAimStep(int aimStep) { return (45 - aimStep) * 3.14159
 double CellLeft(int col, int row);
 double CellTop(int row);
 
-// The cell whose bubble has its top-left corner at (x, y).
-Cell CellAt(double x, double y);
+// The cell whose bubble has its top-left corner at (x, y). Inline: the flight path asks
+// it at every one of its positions.
+inline Cell CellAt(double x, double y) {
+  const int16_t row = RoundToInt16(y / RowHeight);
+  const int16_t col = IsOddRow(row) ? RoundToInt16(x / CellWidth) : RoundToInt16((x - 15) / CellWidth);
+  return {col, row};
+}
 
 // The six neighbours in the fixed visiting order; some may lie off the board.
 std::array<Cell, 6> Neighbours(int col, int row);

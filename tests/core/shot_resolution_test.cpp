@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "audio/SoundPlayer.h"
 #include "core/BubbleCore.h"
 #include "core/GameState.h"
@@ -96,14 +98,14 @@ TEST_F(ShotResolution, BombInRowOneClearsRowZeroAndItsEmptyNeighboursScoreNothin
   EXPECT_EQ(BallCount, 1);
 }
 
-// Notes the level when the fall effect starts, after the burst and before any drop.
-class LevelAtDrop final : public ShotEffects {
+// Notes the level each time a falling bubble is handed over, just before it is scored.
+class LevelAtEachDrop final : public ShotEffects {
  public:
   void BoomInit(int16_t, int16_t) override {}
-  void DropInit() override { level = Level; }
-  void DropAdd(int16_t, int16_t, int16_t) override {}
+  void DropInit() override {}
+  void DropAdd(int16_t, int16_t, int16_t) override { levels.push_back(Level); }
   void WaterPointInit(double, double) override {}
-  int16_t level = -1;
+  std::vector<int16_t> levels;
 };
 
 TEST_F(ShotResolution, FirstScoreSetsTheSixtyFrameLimitAndTheLevelRisesAtTheCrossingBubble) {
@@ -116,13 +118,15 @@ TEST_F(ShotResolution, FirstScoreSetsTheSixtyFrameLimitAndTheLevelRisesAtTheCros
   EXPECT_EQ(Level, 0);
   EXPECT_EQ(Lvlup.FramesLeft(), 0);
 
-  LevelAtDrop effects;
+  // 1560 + 30 for the group, then two falling bubbles: the first crosses 1600.
+  LevelAtEachDrop effects;
   SetShotEffects(&effects);
-  Score = 1590;
-  Place({{4, 0, 2}, {5, 0, 2}});
+  Score = 1560;
+  Place({{4, 0, 2}, {5, 0, 2}, {5, 1, 3}, {6, 1, 4}});
   Land(6, 0, 2);
-  EXPECT_EQ(effects.level, 1);
-  EXPECT_EQ(Score, 1620);
+  EXPECT_EQ(effects.levels, (std::vector<int16_t>{0, 1}));
+  EXPECT_EQ(Score, 1630);
+  EXPECT_EQ(Level, 1);
   EXPECT_EQ(PushLimit, 1140);
   EXPECT_EQ(Lvlup.FramesLeft(), clsLvlup::Frames);
 }

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "AssetFiles.h"
+
+namespace marlquin::assetgen::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file the game opens, with the letter case it uses, plus the window icon.
+const std::set<std::string> ExpectedFiles = {
+    "btnface.png",      "handicon.png", "b0.png",       "b1.png",       "b2.png",
+    "b3.png",           "b4.png",       "b5.png",       "b6.png",       "b7.png",
+    "b8.png",           "guiframe.png", "pp.png",       "ctrl.png",     "bt1.png",
+    "bt2.png",          "b.png",        "lvlup.png",    "Bg.png",       "frame.png",
+    "frame1.png",       "s1.png",       "s2.png",       "s3.png",       "s4.png",
+    "222.bmp",          "icon.png",     "sound/gp.mp3", "sound/wb.mp3", "sound/BOMB.wav",
+    "sound/poppao.wav",
+};
+
+// The files of a generated folder, relative to it, without the build's own additions.
+std::set<std::string> FilesIn(const fs::path& folder) {
+  std::set<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string relative = fs::relative(entry.path(), folder).generic_string();
+    if (entry.is_regular_file() && relative != ".generated" && !relative.starts_with("fonts/")) {
+      files.insert(relative);
+    }
+  }
+  return files;
+}
+
+TEST(AssetSet, BuildWritesEveryFileUnderTheNameTheGameOpens) {
+  const std::set<std::string> files = FilesIn(ResFolder());
+  for (const std::string& name : ExpectedFiles) {
+    EXPECT_TRUE(files.contains(name)) << name;
+    EXPECT_GT(fs::file_size(ResFolder() / name), 0u) << name;
+  }
+}
+
+TEST(AssetSet, TwoRunsWriteTheSameFilesByteForByte) {
+  const fs::path first = GenerateInto("first", MARLQUIN_ASSETGEN_FONT);
+  const fs::path second = GenerateInto("second", MARLQUIN_ASSETGEN_FONT);
+  ASSERT_TRUE(fs::exists(first) && fs::exists(second)) << "the generator failed";
+  const std::set<std::string> files = FilesIn(first);
+  EXPECT_EQ(files, ExpectedFiles);
+  EXPECT_EQ(FilesIn(second), files);
+  for (const std::string& name : files) {
+    EXPECT_TRUE(FileBytes(first / name) == FileBytes(second / name)) << name << " differs";
+  }
+  fs::remove_all(first);
+  fs::remove_all(second);
+}
+
+TEST(AssetSet, GeneratorRefusesToRunWithoutAnOutputFolder) {
+  const std::string program = std::string("\"") + MARLQUIN_ASSETGEN_PROGRAM + "\"";
+  EXPECT_NE(std::system((program + " 2>/dev/null").c_str()), 0);
+  EXPECT_NE(std::system((program + " --font x.ttf 2>/dev/null").c_str()), 0);
+  EXPECT_NE(std::system((program + " --out 2>/dev/null").c_str()), 0);
+}
+
+// Two runs in the same second would not show a time stamp; the chunks themselves do.
+TEST(AssetSet, PngFilesCarryNoTimeOrTextChunks) {
+  for (const std::string& name : ExpectedFiles) {
+    if (!name.ends_with(".png")) continue;
+    const std::vector<uint8_t> bytes = FileBytes(ResFolder() / name);
+    ASSERT_GT(bytes.size(), 8u) << name;
+    for (size_t at = 8; at + 8 <= bytes.size();) {
+      const uint32_t length = static_cast<uint32_t>(bytes[at]) << 24 | bytes[at + 1] << 16 |
+                              bytes[at + 2] << 8 | bytes[at + 3];
+      const std::string type(bytes.begin() + at + 4, bytes.begin() + at + 8);
+      EXPECT_TRUE(type == "IHDR" || type == "pHYs" || type == "IDAT" || type == "IEND")
+          << name << " has a " << type << " chunk";
+      at += 12 + length;
+    }
+  }
+}
+
+TEST(AssetSet, MissingFontFileStillGivesTheWholeSet) {
+  const fs::path folder = GenerateInto("no-font", "/nonexistent/font.ttf");
+  ASSERT_TRUE(fs::exists(folder)) << "the generator failed without its font";
+  EXPECT_EQ(FilesIn(folder), ExpectedFiles);
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace marlquin::assetgen::test

@@ -1,0 +1,19 @@
+// The ball pictures b0..b8 and the window icon.
+#pragma once
+
+#include <QImage>
+#include <vector>
+
+namespace marlquin::assetgen {
+
+constexpr int BallSize = 30;
+
+// Nine 30 x 30 pictures: the six colours (each with its own symbol, so that the colours
+// can be told apart without seeing colour), the sea-mine bomb, the aiming-guide mark that
+// the ball shows through, and a spare iridescent ball.
+std::vector<QImage> BallPictures();
+
+// 64 x 64: three of the game's balls in a cluster.
+QImage WindowIcon();
+
+}  // namespace marlquin::assetgen

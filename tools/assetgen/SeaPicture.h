@@ -1,0 +1,12 @@
+// The opaque 800 x 600 sea behind every screen.
+#pragma once
+
+#include <QImage>
+
+namespace marlquin::assetgen {
+
+// Sunlit water fading into the deep, slanting light rays, a hazy reef far off, a rippled
+// sand floor with kelp, coral and rocks, and drifting specks.
+QImage SeaBackground();
+
+}  // namespace marlquin::assetgen
