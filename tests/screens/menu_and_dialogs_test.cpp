@@ -135,7 +135,9 @@ TEST_F(Dialogs, PauseGrowsOverTheRunningGameAndContinueReturnsToIt) {
     Tick();
     widths.push_back(BoxWidth());
     iconShown.push_back(BackBufferPixel(300, 240) == 0xFFFF0000u);
-    if (iconShown.back()) EXPECT_NE(BackBufferPixel(282, 222), 0xFFFF00FFu) << "magenta is the key";
+    if (iconShown.back()) {
+      EXPECT_NE(BackBufferPixel(282, 222), 0xFFFF00FFu) << "magenta is the key";
+    }
   }
   EXPECT_EQ(widths, (std::vector<int>{140, 220, 335}));
   EXPECT_EQ(iconShown, (std::vector<bool>{false, true, true})) << "contents from the third draw";
