@@ -34,8 +34,12 @@ void Frames(int count) {
 }
 
 void Save(const std::string& folder, const char* name) {
-  BackBuffer()->save(QString::fromStdString(folder + "/" + name));
-  std::printf("%s/%s\n", folder.c_str(), name);
+  const std::string path = folder + "/" + name;
+  if (!BackBuffer()->save(QString::fromStdString(path))) {
+    std::fprintf(stderr, "could not write %s\n", path.c_str());
+    std::exit(1);
+  }
+  std::printf("%s\n", path.c_str());
 }
 
 void Hover(int16_t x, int16_t y) {
@@ -51,6 +55,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string out = argv[1];
+  std::filesystem::create_directories(out);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QGuiApplication application(argc, argv);
   // A scratch program folder with the build's res/, so the sample table never touches a
