@@ -27,6 +27,9 @@ bool SdlAudioBackend::DeviceReady() {
                         Mix_OpenAudio(SampleRate, AUDIO_S16SYS, Channels, ChunkBytes) == 0;
     device_ = opened ? Device::Ready : Device::Failed;
     if (opened) Mix_AllocateChannels(MixerChannels);
+    // The mixer marks a paused channel with the tick count, so a pause in the first
+    // millisecond after start-up would not take: let the clock leave zero first.
+    while (opened && SDL_GetTicks() == 0) SDL_Delay(1);
   }
   return device_ == Device::Ready;
 }
