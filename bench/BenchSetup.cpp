@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "audio/SoundPlayer.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace marlquin::bench {
 

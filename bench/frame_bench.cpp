@@ -15,7 +15,7 @@
 #include "screens/clsPauseDlg.h"
 #include "screens/clsPlaysrc.h"
 #include "shell/Gamectrl.h"
-#include "shell/ProgramPath.h"
+#include "platform/ProgramPath.h"
 #include "shell/Screens.h"
 
 namespace marlquin::bench {

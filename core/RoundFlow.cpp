@@ -10,7 +10,7 @@
 #include "core/clsBall.h"
 #include "core/clsLvlup.h"
 #include "persistence/HighScoreFile.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace marlquin {
 namespace {

@@ -1,6 +1,6 @@
 #include "core/clsLvlup.h"
 
-#include "shell/ProgramPath.h"
+#include "platform/ProgramPath.h"
 
 namespace marlquin {
 

@@ -16,8 +16,8 @@
 #include <optional>
 #include <vector>
 
-#include "shell/Platform.h"
-#include "shell/ProgramPath.h"
+#include "platform/Platform.h"
+#include "platform/ProgramPath.h"
 
 namespace marlquin {
 namespace {

@@ -18,6 +18,11 @@ struct Rect32 {
   int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// Strictly inside: a point on any edge is outside.
+inline bool PointInRect(int16_t x, int16_t y, const Rect32& rect) {
+  return rect.left < x && x < rect.right && rect.top < y && y < rect.bottom;
+}
+
 struct Point32 {
   int32_t x = 0, y = 0;
 };

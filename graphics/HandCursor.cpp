@@ -3,8 +3,8 @@
 #include <array>
 
 #include "graphics/GDIPLUSLib.h"
-#include "shell/Platform.h"
-#include "shell/ProgramPath.h"
+#include "platform/Platform.h"
+#include "platform/ProgramPath.h"
 
 namespace marlquin {
 

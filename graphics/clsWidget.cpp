@@ -5,8 +5,7 @@
 #include "core/Random.h"
 #include "core/Rounding.h"
 #include "graphics/HandCursor.h"
-#include "shell/Platform.h"
-#include "shell/Screens.h"
+#include "platform/Platform.h"
 
 namespace marlquin {
 namespace {

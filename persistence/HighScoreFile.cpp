@@ -5,7 +5,7 @@
 
 #include "persistence/AtomicFile.h"
 #include "persistence/WholeFile.h"
-#include "shell/ProgramPath.h"
+#include "platform/ProgramPath.h"
 
 namespace marlquin {
 

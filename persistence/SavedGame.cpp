@@ -9,8 +9,8 @@
 #include "core/clsBall.h"
 #include "persistence/AtomicFile.h"
 #include "persistence/WholeFile.h"
-#include "shell/Platform.h"
-#include "shell/ProgramPath.h"
+#include "platform/Platform.h"
+#include "platform/ProgramPath.h"
 
 namespace marlquin {
 namespace {

@@ -1,7 +1,7 @@
 #include "screens/clsBoom.h"
 
 #include "core/Rounding.h"
-#include "shell/ProgramPath.h"
+#include "platform/ProgramPath.h"
 
 namespace marlquin {
 

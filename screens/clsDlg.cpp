@@ -1,7 +1,7 @@
 #include "screens/clsDlg.h"
 
 #include "core/Rounding.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/Screens.h"
 
 namespace marlquin {

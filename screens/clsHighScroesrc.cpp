@@ -2,7 +2,7 @@
 
 #include "persistence/HighScoreFile.h"
 #include "screens/clsMenusrc.h"
-#include "shell/ProgramPath.h"
+#include "platform/ProgramPath.h"
 #include "shell/Screens.h"
 
 namespace marlquin {

@@ -4,8 +4,8 @@
 #include "persistence/SavedGame.h"
 #include "screens/clsPlaysrc.h"
 #include "shell/Gamectrl.h"
-#include "shell/Platform.h"
-#include "shell/ProgramPath.h"
+#include "platform/Platform.h"
+#include "platform/ProgramPath.h"
 #include "shell/Screens.h"
 
 namespace marlquin {

@@ -19,8 +19,8 @@
 #include "screens/clsMenusrc.h"
 #include "screens/clsPauseDlg.h"
 #include "shell/Gamectrl.h"
-#include "shell/Platform.h"
-#include "shell/ProgramPath.h"
+#include "platform/Platform.h"
+#include "platform/ProgramPath.h"
 #include "shell/Screens.h"
 
 namespace marlquin {

@@ -16,8 +16,8 @@
 #include "core/clsBall.h"
 #include "graphics/HandCursor.h"
 #include "shell/Gamectrl.h"
-#include "shell/Platform.h"
-#include "shell/ProgramPath.h"
+#include "platform/Platform.h"
+#include "platform/ProgramPath.h"
 #include "shell/Screens.h"
 
 namespace marlquin {

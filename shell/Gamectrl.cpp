@@ -8,7 +8,7 @@
 #include "core/clsBall.h"
 #include "core/clsLvlup.h"
 #include "screens/clsPlaysrc.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/Screens.h"
 
 namespace marlquin {

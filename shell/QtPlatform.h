@@ -2,7 +2,7 @@
 // window, event processing for the yields, and the local clock.
 #pragma once
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 class QWidget;
 

@@ -75,8 +75,4 @@ void OnDialogClosed(int32_t answer) {
   }
 }
 
-bool PointInRect(int16_t x, int16_t y, const Rect32& rect) {
-  return rect.left < x && x < rect.right && rect.top < y && y < rect.bottom;
-}
-
 }  // namespace marlquin

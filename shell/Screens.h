@@ -38,7 +38,4 @@ void Startup();
 // The message dialog's answer: 1 first button, 2 second, 0 neither.
 void OnDialogClosed(int32_t answer);
 
-// Strictly inside: a point on any edge is outside.
-bool PointInRect(int16_t x, int16_t y, const Rect32& rect);
-
 }  // namespace marlquin

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "graphics/GDIPLUSLib.h"
-#include "shell/ProgramPath.h"
+#include "platform/ProgramPath.h"
 #include "tests/support/GameTest.h"
 #include "tests/support/Pictures.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace marlquin::test {
 

@@ -14,7 +14,7 @@
 #include "persistence/HighScoreFile.h"
 #include "screens/clsBoom.h"
 #include "screens/clsDrop.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/Screens.h"
 
 namespace marlquin::test {

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace marlquin::sim {
 

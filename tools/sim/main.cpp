@@ -8,7 +8,7 @@
 
 #include "audio/SoundPlayer.h"
 #include "core/Random.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "tools/sim/SilentAudio.h"
 #include "tools/sim/SimPlatform.h"
 #include "tools/sim/Simulator.h"

@@ -1,11 +1,11 @@
-#include "shell/ProgramPath.h"
+#include "platform/ProgramPath.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace marlquin {
 namespace {

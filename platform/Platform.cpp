@@ -1,4 +1,4 @@
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 #include <cstdlib>
 #include <stdexcept>
