@@ -19,11 +19,6 @@ class clsWaterPoint {
   // Advances the droplets and draws the visible ones.
   int16_t AutoMove(const DrawDroplet& drawWater);
 
-  int16_t Life() const { return life; }
-  int16_t DropletX(int i) const { return px[i]; }
-  int16_t DropletY(int i) const { return py[i]; }
-  int16_t DropletSpeed(int i) const { return speed[i]; }
-
  private:
   int16_t life = 0;
   std::array<int16_t, Droplets + 1> speed{};  // entries 1..5 are the droplets

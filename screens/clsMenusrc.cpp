@@ -2,7 +2,6 @@
 
 #include "audio/SoundPlayer.h"
 #include "persistence/SavedGame.h"
-#include "screens/clsPlaysrc.h"
 #include "shell/Gamectrl.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
@@ -107,7 +106,7 @@ void clsMenusrc::BeginNew() {
 
 void clsMenusrc::LoadSavedGame() {
   // A game loaded before any was started needs the play screen and launcher set up first.
-  if (!PlayScreen->IsInitialized()) PrepareFirstGame();
+  PrepareFirstGame();
   if (LoadGame()) CurScreen = ScreenPlay;
   PlayLoop("bgm");
 }

@@ -11,6 +11,7 @@
 
 #include "audio/SoundPlayer.h"
 #include "core/GameState.h"
+#include "core/Progress.h"
 #include "core/RoundFlow.h"
 #include "core/Rounding.h"
 #include "core/clsBall.h"
@@ -79,7 +80,7 @@ class Picture final : public QWidget {
 }  // namespace
 
 Form1::Form1() {
-  setWindowTitle("Marlquin");
+  setWindowTitle(ProgramName);
   setFixedSize(PictureWidth + 1, PictureHeight + 1);
   setFocusPolicy(Qt::StrongFocus);
   picture = new Picture(this);
