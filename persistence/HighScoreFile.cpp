@@ -15,7 +15,9 @@ namespace {
 
 constexpr int StoredRows = 5;
 constexpr char FileLiteral[] = "\\Bubble.rec";
-constexpr size_t MostTableBytes = 64 * 1024;  // far beyond 15 lines of names and dates
+// Fifteen lines of names, scores and dates fit many times over; drawing a longer field
+// every frame would slow the table screen below the frame rate.
+constexpr size_t MostTableBytes = 4 * 1024;
 
 // A line ends at CR; a LF right after it belongs to the line end, a lone LF does not end
 // a line. Text after the last CR is a last line when there is any.

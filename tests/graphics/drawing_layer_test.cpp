@@ -205,6 +205,7 @@ TEST_F(DrawingLayer, EachUnreadablePictureIsReportedOnceOnStandardErrorWithItsRe
     ASSERT_NE(at, std::string::npos) << lines[i];
     EXPECT_GT(lines[i].size(), at + named.size()) << "and the reason: " << lines[i];
   }
+  EXPECT_TRUE(lines[0].ends_with(": No such file or directory")) << lines[0];
 }
 
 TEST(FontChoice, AnInstalledFamilyIsUsedAndTheBundledFaceStandsInOnlyWhereItIsMissing) {
