@@ -105,8 +105,11 @@ void clsMenusrc::BeginNew() {
 }
 
 void clsMenusrc::LoadSavedGame() {
-  // A game loaded before any was started needs the play screen and launcher set up first.
-  PrepareFirstGame();
+  // A game loaded before any was started needs the play screen and launcher set up first;
+  // that set-up lets events run, so the menu is busy meanwhile as for "Begin New".
+  Loading = true;
+  PrepareFirstGame();  // sets up the first time only
+  Loading = false;
   if (LoadGame()) CurScreen = ScreenPlay;
   PlayLoop("bgm");
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/GameState.h"
 #include "core/RoundFlow.h"
 #include "core/clsBall.h"
 #include "core/clsLvlup.h"
@@ -31,6 +32,7 @@ void PrepareFirstGame() {
   Screens[ScreenPlay]->Initialize();
   ReadyLauncher();
   Lvlup.Initialize();
+  Ball.NewBall(ShootAngle, CurColor);  // ready to shoot even when the load is then cancelled
 }
 
 void Fire() {
