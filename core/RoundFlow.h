@@ -3,10 +3,13 @@
 // whenever the push interval is up.
 #pragma once
 
+#include "core/GameState.h"
+
 namespace marlquin {
 
-// The launch point: the waiting ball's centre, in the middle of the launcher row.
-inline constexpr int LaunchX = 165;
+// The launch point: the waiting ball's centre, in the middle of the playfield, and
+// 14 rows (363.73) down, rounded.
+inline constexpr int LaunchX = BoardCols / 2 * CellWidth + BallRadius;
 inline constexpr int LaunchY = 364;
 
 // A fresh game: counters, board, colours and the push clock. Lets pending events run
