@@ -5,7 +5,7 @@
 
 #include "persistence/AtomicFile.h"
 #include "persistence/WholeFile.h"
-#include "platform/ProgramPath.h"
+#include "platform/DataFolder.h"
 
 namespace marlquin {
 
@@ -35,7 +35,7 @@ bool NextLine(const std::string& bytes, size_t& pos, std::string& line) {
 }  // namespace
 
 void LoadHighScores() {
-  const std::optional<std::string> file = ReadWholeFile(ProgramFile(FileLiteral));
+  const std::optional<std::string> file = ReadWholeFile(DataFile(FileLiteral));
   if (!file) return;
   const std::string& bytes = *file;
   size_t pos = 0;
@@ -51,7 +51,7 @@ bool SaveHighScores() {
   for (int row = 0; row < StoredRows; ++row) {
     for (const std::string& field : HighScores[row]) bytes += field + "\r\n";
   }
-  return WriteFileAtomically(ProgramFile(FileLiteral), bytes);
+  return MakeDataFolder() && WriteFileAtomically(DataFile(FileLiteral), bytes);
 }
 
 double NumericValue(const std::string& text) {

@@ -10,7 +10,7 @@
 #include "persistence/AtomicFile.h"
 #include "persistence/WholeFile.h"
 #include "platform/Platform.h"
-#include "platform/ProgramPath.h"
+#include "platform/DataFolder.h"
 
 namespace marlquin {
 namespace {
@@ -84,7 +84,8 @@ bool FileExists(const std::string& path) {
 }
 
 std::string AskSaveGameFile() {
-  const std::string proposed = ProgramFile("\\save\\" + platform().DateYYMMDD() + ".sv");
+  MakeDataFolder();
+  const std::string proposed = DataFile("\\save\\" + platform().DateYYMMDD() + ".sv");
   const std::optional<std::string> chosen =
       platform().SaveFileDialog("Save Game to file", Filter, proposed);
   if (!chosen || chosen->empty()) return "";
