@@ -40,7 +40,6 @@ std::string DataFile(const std::string& literal) { return ResolveBelow(DataFolde
 
 bool MakeDataFolder() {
   const std::string folder = DataFolder();
-  if (folder == platform().ProgramFolder()) return true;
   std::error_code error;
   fs::create_directories(fs::path(folder) / SaveFolderName, error);
   if (!error) return true;

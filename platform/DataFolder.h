@@ -13,7 +13,7 @@ std::string DataFolder();
 // DataFolder + literal, resolved as ProgramFile resolves it.
 std::string DataFile(const std::string& literal);
 
-// Creates the per-user folder and its save/ when they are missing. When that fails the
+// Creates the data folder and its save/ when they are missing. When that fails the
 // player is told which folder and why, and the result is false; nothing is written then.
 bool MakeDataFolder();
 
