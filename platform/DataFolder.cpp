@@ -12,7 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char ProgramName[] = "Marlquin";
 constexpr char FolderName[] = "marlquin";
 constexpr char SaveFolderName[] = "save";
 
@@ -38,15 +37,13 @@ std::string DataFolder() {
 
 std::string DataFile(const std::string& literal) { return ResolveBelow(DataFolder(), literal); }
 
-bool MakeDataFolder() {
+std::optional<std::string> MakeDataFolder() {
   const std::string folder = DataFolder();
   std::error_code error;
   fs::create_directories(fs::path(folder) / SaveFolderName, error);
-  if (!error) return true;
-  platform().MessageBox("Your high scores and saved games cannot be kept: the folder " + folder +
-                            " could not be created (" + error.message() + ").",
-                        ProgramName, Platform::Buttons::Ok, Platform::Icon::Warning);
-  return false;
+  if (!error) return std::nullopt;
+  return "Your high scores and saved games cannot be kept: the folder " + folder +
+         " could not be created (" + error.message() + ").";
 }
 
 }  // namespace marlquin

@@ -4,6 +4,7 @@
 // $XDG_DATA_HOME/marlquin (~/.local/share/marlquin when that is not set).
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace marlquin {
@@ -13,8 +14,8 @@ std::string DataFolder();
 // DataFolder + literal, resolved as ProgramFile resolves it.
 std::string DataFile(const std::string& literal);
 
-// Creates the data folder and its save/ when they are missing. When that fails the
-// player is told which folder and why, and the result is false; nothing is written then.
-bool MakeDataFolder();
+// Creates the data folder and its save/ when they are missing. Nothing when they are
+// there, otherwise a sentence for the player naming the folder and the reason.
+std::optional<std::string> MakeDataFolder();
 
 }  // namespace marlquin

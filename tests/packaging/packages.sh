@@ -5,21 +5,8 @@
 # with a ranking score: the game unpacked from the .deb, its program folder read-only and
 # run as an unprivileged user, keeps the score in $XDG_DATA_HOME/marlquin; the portable
 # game folder keeps it beside the program.
-set -euo pipefail
-
-BUILD=$(cd "$1" && pwd)
-WORK=$(mktemp -d)
+source "$(dirname "$0")/../e2e/game_under_xvfb.sh"
 chmod 755 "$WORK"  # the unprivileged player must reach the game and its own folder
-XVFB_PID=""
-GAME_PID=""
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  chmod -R u+w "$WORK" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cpack --config "$BUILD/CPackConfig.cmake" -B "$WORK/packages" > "$WORK/cpack.log" 2>&1 ||
   { cat "$WORK/cpack.log"; fail "cpack"; }
@@ -57,55 +44,32 @@ if grep -E '^[EW]:' "$WORK/lintian.log"; then fail "lintian"; fi
 # A game one push from its end: a bubble in the last play row, the push counter at its
 # limit (level 3), a score of 5000. Cells, PushLimit, Level, PushTick, BallCount as 16-bit
 # and the score as 32-bit little-endian values.
-mkdir -p "$WORK/home"
-SAVED="$WORK/home/last-push.sv"
+SAVED="$HOME/last-push.sv"
 {
   for cell in $(seq 0 175); do
     if [ "$cell" -eq 143 ]; then printf '\x01\x00'; else printf '\x00\x00'; fi
   done
   printf '\xfc\x03\x03\x00\xfc\x03\x01\x00\x88\x13\x00\x00'
 } > "$SAVED"
-chown -R 65534:65534 "$WORK/home"
-
-exec 3> "$WORK/display"
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$WORK/display")"
-
-window_named() {  # the newest window with this exact title
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | tail -n1
-}
-focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
+chown -R 65534:65534 "$HOME"
 
 # Starts the game with the given command, loads the saved game and plays it to its game
 # over, typing the name Ann.
 play_to_game_over() {
-  env -i PATH=/usr/bin:/bin HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/data" \
-    DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$@" > "$WORK/game.log" 2>&1 &
+  env -i PATH=/usr/bin:/bin HOME="$HOME" XDG_DATA_HOME="$HOME/data" DISPLAY="$DISPLAY" \
+    QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$@" > "$WORK/game.log" 2>&1 &
   GAME_PID=$!
-  local game box
-  game=$(window_named Marlquin) || fail "the game window did not open: $(cat "$WORK/game.log")"
-  sleep 1
-  xdotool mousemove --window "$game" 395 280 click 1  # Load Game
-  box=$(window_named "Open Game save file") || fail "no open dialog"
-  focus "$box"
-  xdotool key ctrl+a type --delay 10 "$SAVED"
+  GAME=$(window_named Marlquin)
+  load_from_menu "$SAVED"
+  local over name
+  over=$(window_named Marlquin "$GAME")
+  focus "$over"
   xdotool key Return
-  for _ in $(seq 100); do  # "Game over"
-    box=$(xdotool search --onlyvisible --name '^Marlquin$' | grep -vx "$game" | tail -n1) && break
-    sleep 0.1
-  done
-  [ -n "$box" ] || fail "no game over"
-  focus "$box"
-  xdotool key Return
-  box=$(window_named Congratulation) || fail "the score was not asked a name for"
-  focus "$box"
+  name=$(window_named Congratulation)
+  focus "$name"
   xdotool type --delay 10 Ann
   xdotool key Return
-  for _ in $(seq 100); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end after its game over"
-  GAME_PID=""
+  game_ends_within 10 || fail "the game did not end after its game over"
 }
 
 # The table holds Ann with 5000 in its first entry, 15 CR LF lines.
@@ -117,14 +81,14 @@ check_table() {
 
 chmod -R a-w "$ROOT/$PROGRAM"
 play_to_game_over setpriv --reuid 65534 --regid 65534 --clear-groups "$ROOT/usr/games/marlquin"
-check_table "$WORK/home/data/marlquin/Bubble.rec"
-[ -d "$WORK/home/data/marlquin/save" ] || fail "no save folder beside the installed game's scores"
+check_table "$HOME/data/marlquin/Bubble.rec"
+[ -d "$HOME/data/marlquin/save" ] || fail "no save folder beside the installed game's scores"
 [ ! -e "$ROOT/$PROGRAM/Bubble.rec" ] || fail "the installed game wrote into its program folder"
 
 tar -xzf "$TGZ" -C "$WORK"
 PORTABLE=$(echo "$WORK"/marlquin-*/)
-rm -rf "$WORK/home/data"
+rm -rf "$HOME/data"
 play_to_game_over "$PORTABLE/marlquin"
 check_table "$PORTABLE/Bubble.rec"
-[ ! -e "$WORK/home/data" ] || fail "the portable game wrote into the per-user folder"
+[ ! -e "$HOME/data" ] || fail "the portable game wrote into the per-user folder"
 echo "packages: $(du -k "$DEB" | cut -f1) KiB .deb, $(du -k "$TGZ" | cut -f1) KiB .tar.gz"

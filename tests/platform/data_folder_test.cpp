@@ -9,7 +9,7 @@
 #include "core/RoundFlow.h"
 #include "persistence/HighScoreFile.h"
 #include "persistence/SavedGame.h"
-#include "persistence/WholeFile.h"
+#include "persistence/FileStart.h"
 #include "platform/DataFolder.h"
 #include "tests/support/GameTest.h"
 
@@ -65,7 +65,7 @@ TEST_F(DataFolderTest, ReadOnlyProgramFolderKeepsScoresAndSavesInTheUsersFolder)
   InstalledForAllUsers();
   RankAtGameOver();
   EXPECT_FALSE(fs::exists(InFolder("Bubble.rec")));
-  const std::optional<std::string> table = ReadWholeFile(InFolder("xdg/marlquin/Bubble.rec"));
+  const std::optional<std::string> table = ReadFileStart(InFolder("xdg/marlquin/Bubble.rec"), 100);
   ASSERT_TRUE(table);
   EXPECT_EQ(table->substr(0, 13), "Ann\r\n004200\r\n");
   EXPECT_EQ(fake.messages.size(), 1u) << "only the game over box";
@@ -91,7 +91,7 @@ TEST_F(DataFolderTest, FolderThatCannotBeCreatedIsNamedToThePlayerAndNothingIsLo
             std::string::npos)
       << told.text;
   EXPECT_EQ(told.icon, Platform::Icon::Warning);
-  EXPECT_EQ(ReadWholeFile(InFolder("xdg")), "not a folder");
+  EXPECT_EQ(ReadFileStart(InFolder("xdg"), 100), "not a folder");
   EXPECT_EQ(fake.endCount, 1);
 }
 
