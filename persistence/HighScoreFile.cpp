@@ -5,7 +5,7 @@
 
 #include "persistence/AtomicFile.h"
 #include "persistence/FileStart.h"
-#include "platform/ProgramPath.h"
+#include "platform/DataFolder.h"
 
 namespace marlquin {
 
@@ -38,7 +38,7 @@ bool NextLine(const std::string& bytes, size_t& pos, std::string& line) {
 }  // namespace
 
 void LoadHighScores() {
-  const std::optional<std::string> file = ReadFileStart(ProgramFile(FileLiteral), MostTableBytes);
+  const std::optional<std::string> file = ReadFileStart(DataFile(FileLiteral), MostTableBytes);
   if (!file) return;
   const std::string& bytes = *file;
   size_t pos = 0;
@@ -54,7 +54,8 @@ std::optional<std::string> SaveHighScores() {
   for (int row = 0; row < StoredRows; ++row) {
     for (const std::string& field : HighScores[row]) bytes += field + "\r\n";
   }
-  const std::string path = ProgramFile(FileLiteral);
+  if (std::optional<std::string> failure = MakeDataFolder()) return failure;
+  const std::string path = DataFile(FileLiteral);
   if (const std::error_code error = WriteFileAtomically(path, bytes)) {
     return "The high scores could not be written to " + path + ": " + error.message() + ".";
   }

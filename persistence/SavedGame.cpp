@@ -10,7 +10,7 @@
 #include "persistence/AtomicFile.h"
 #include "persistence/FileStart.h"
 #include "platform/Platform.h"
-#include "platform/ProgramPath.h"
+#include "platform/DataFolder.h"
 
 namespace marlquin {
 namespace {
@@ -86,7 +86,10 @@ bool FileExists(const std::string& path) {
 }
 
 std::string AskSaveGameFile() {
-  const std::string proposed = ProgramFile("\\save\\" + platform().DateYYMMDD() + ".sv");
+  if (const std::optional<std::string> failure = MakeDataFolder()) {
+    Tell(*failure, Platform::Icon::Warning);
+  }
+  const std::string proposed = DataFile("\\save\\" + platform().DateYYMMDD() + ".sv");
   const std::optional<std::string> chosen =
       platform().SaveFileDialog("Save Game to file", Filter, proposed);
   if (!chosen || chosen->empty()) return "";

@@ -3,17 +3,6 @@
 # be written, and a broken resource folder. Usage: faults.sh BUILD_DIR CASE
 source "$(dirname "$0")/game_under_xvfb.sh"
 
-# A game loaded from the menu through the open dialog.
-load_from_menu() {
-  click 395 280  # Load Game
-  local dialog
-  dialog=$(window_named "Open Game save file")
-  focus "$dialog"
-  xdotool key ctrl+a
-  xdotool type --delay 10 "$1"
-  xdotool key Return
-}
-
 # Waits until the sound device is open (SDL's mixing thread is running).
 sound_device_opened() {
   for _ in $(seq 200); do

@@ -60,6 +60,17 @@ window_named() {
 focus() { xdotool windowfocus --sync "$1"; }
 click() { xdotool mousemove --window "$GAME" "$1" "$2" click 1; }
 
+# A game loaded from the menu through the open dialog.
+load_from_menu() {
+  click 395 280  # Load Game
+  local dialog
+  dialog=$(window_named "Open Game save file")
+  focus "$dialog"
+  xdotool key ctrl+a
+  xdotool type --delay 10 "$1"
+  xdotool key Return
+}
+
 # Waits up to $1 seconds for the game to end; its exit status is then in GAME_STATUS.
 game_ends_within() {
   local tenths=$(($1 * 10))
