@@ -22,6 +22,7 @@ test: build
 
 bench: build
 	@cd $(BUILD) && ./bench/marlquin_bench
+	@bash bench/live/live_window.sh $(BUILD)
 
 clean:
 	@rm -rf $(BUILD)

@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-mixer-dev libmp3lame-dev fonts-lato \
-libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick"
+libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev xvfb xauth xdotool imagemagick"
 
 missing=""
 for package in $PACKAGES; do
