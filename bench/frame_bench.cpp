@@ -124,6 +124,15 @@ void PauseDialogFrame(benchmark::State& state) {
 }
 BENCHMARK(PauseDialogFrame)->Unit(benchmark::kMillisecond);
 
+// Present alone for a frame that did not change: the whole comparison, nothing copied.
+void PresentUnchangedFrame(benchmark::State& state) {
+  StartScreens();
+  Screens[ScreenMenu]->Draw();
+  Present();
+  for (auto _ : state) Present();
+}
+BENCHMARK(PresentUnchangedFrame)->Unit(benchmark::kMillisecond);
+
 void MenuFrame(benchmark::State& state) {
   StartScreens();
   CurScreen = ScreenMenu;
