@@ -2,40 +2,11 @@
 # Plays the real game under Xvfb with xdotool: "Begin New", a few shots with Space, "Save"
 # through the file dialog with a typed path, "Return" and "OK" to the menu, "Load Game"
 # through the open dialog, then checks the saved file's bytes and a screenshot.
-set -euo pipefail
+source "$(dirname "$0")/game_under_xvfb.sh"
+SAVED="$GAME_DIR/save/e2e.sv"
 
-BUILD=$(cd "$1" && pwd)
-WORK=$(mktemp -d)
-XVFB_PID=""
-GAME_PID=""
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+start_game
 
-# The game runs from a copy of its folder, so the test never touches the build's files.
-mkdir -p "$WORK/game/save" "$WORK/home"
-cp "$BUILD/marlquin" "$WORK/game/"
-cp -r "$BUILD/res" "$WORK/game/res"
-SAVED="$WORK/game/save/e2e.sv"
-
-exec 3> "$WORK/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$WORK/display")"
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
-unset XDG_RUNTIME_DIR
-
-(cd "$WORK/game" && exec ./marlquin > "$WORK/game.log" 2>&1) &
-GAME_PID=$!
-
-window_named() {  # the newest window with this exact title
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | tail -n1
-}
 click() { xdotool mousemove --window "$GAME" "$1" "$2" click 1; sleep 0.3; }
 focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
 answer_file_dialog() {
@@ -104,7 +75,7 @@ for index in "${!CELLS[@]}"; do
   [ "$row" -le 3 ] || continue
   x=$((227 + 30 * col + (row % 2 == 0 ? 15 : 0) + 15))
   y=$(awk "BEGIN { v = $row * 25.98076211353317; r = int(v + 0.5); if (r - v == 0.5 && r % 2) r--; print 60 + r + 15 }")
-  expected=$(pixel "$WORK/game/res/b$((colour - 1)).png" 15 15)
+  expected=$(pixel "$GAME_DIR/res/b$((colour - 1)).png" 15 15)
   seen=$(pixel "$WORK/screen.png" $((X + x)) $((Y + y)))
   [ "$seen" = "$expected" ] || fail "cell ($col, $row): $seen on screen, $expected in the picture"
   CHECKED=$((CHECKED + 1))

@@ -7,11 +7,13 @@
 #include <QWindow>
 #include <QKeyEvent>
 #include <QWheelEvent>
+#include <filesystem>
 
 #include "core/GameState.h"
 #include "core/clsBall.h"
 #include "graphics/GDIPLUSLib.h"
 #include "shell/Form1.h"
+#include "shell/ResourceFolder.h"
 #include "shell/Screens.h"
 #include "tests/support/GameTest.h"
 
@@ -62,6 +64,20 @@ class MainWindow : public GameTest {
 
   Form1 window;
 };
+
+using StartUp = GameTest;
+
+TEST_F(StartUp, AMissingResourceFolderIsNamedInABoxAndNothingIsPlayed) {
+  EXPECT_TRUE(CheckResourceFolder());
+  EXPECT_TRUE(fake.messages.empty());
+
+  std::filesystem::remove(folder / "res");
+  EXPECT_FALSE(CheckResourceFolder());
+  ASSERT_EQ(fake.messages.size(), 1u);
+  EXPECT_NE(fake.messages[0].text.find((folder / "res").string()), std::string::npos)
+      << fake.messages[0].text;
+  EXPECT_EQ(fake.messages[0].icon, Platform::Icon::Warning);
+}
 
 TEST_F(MainWindow, OpensAsTheCaptionedWindowWithItsPictureAreaAndTimer) {
   EXPECT_EQ(window.windowTitle(), "Marlquin");
