@@ -46,6 +46,7 @@ fire_every_second() {
 }
 
 start_game
+disown "$GAME_PID"  # its end at clean-up is not news
 GAME=$(window_named Marlquin)
 sleep 2  # past start-up
 measure menu sleep "$SECONDS_PER_PHASE"
