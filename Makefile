@@ -36,6 +36,7 @@ test: deps-test
 bench: deps-test
 	@$(MAKE) --no-print-directory build
 	@cd $(BUILD) && ./bench/marlquin_bench
+	@bash bench/live/live_window.sh $(BUILD)
 
 clean:
 	@rm -rf $(BUILD)

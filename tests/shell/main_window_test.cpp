@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QWindow>
 #include <QKeyEvent>
 #include <QWheelEvent>
 #include <filesystem>
@@ -196,6 +199,40 @@ TEST_F(MainWindow, ATickPushesWhenDueThenDrawsThenPresentsAndIsNeverReentered) {
   EXPECT_EQ(Board[CellIndex(0, 0)] != 0, true) << "two new rows came in";
   Screens[ScreenMenu] = menu;
   EXPECT_EQ(log, (EventLog{"draw", "present", "push", "draw", "present"}));
+}
+
+// What the window shows is read back from its backing store, the picture the display gets.
+TEST_F(MainWindow, TheWindowShowsEveryPresentedFrameExactlyWhateverChanged) {
+  window.show();
+  for (int i = 0; i < 100 && !window.windowHandle()->isExposed(); ++i) {
+    QCoreApplication::processEvents();
+  }
+  ASSERT_TRUE(window.windowHandle()->isExposed());
+  const auto expectShown = [&](const char* what) {
+    const QImage shown = window.screen()->grabWindow(window.winId(), 0, 0, 800, 600).toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              BackBuffer()->convertToFormat(QImage::Format_RGB32))
+        << what;
+  };
+  const BrushHandle red = MakeBrush(0, 0, 255, 255);
+  const BrushHandle sea = MakeBrush(80, 48, 16, 255);
+
+  window.Timer1_Timer();
+  expectShown("the menu");
+  FillRect(400, 300, 1, 1, red);
+  Present();
+  expectShown("one pixel");
+  FillRect(0, 0, 3, 2, red);
+  FillRect(790, 580, 10, 20, red);
+  Present();
+  expectShown("two far corners");
+  Present();
+  expectShown("nothing changed");
+  FillRect(0, 0, 800, 600, sea);
+  Present();
+  expectShown("the whole frame");
+  window.Timer1_Timer();
+  expectShown("the menu again");
 }
 
 TEST_F(MainWindow, APushThatFindsNoRoomEndsTheGame) {
