@@ -59,6 +59,8 @@ constexpr bool OnBoard(int col, int row) {
 }
 constexpr int CellIndex(int col, int row) { return row * BoardCols + col; }
 
+inline constexpr int16_t AimLimit = 40;  // AimStep stays within -AimLimit..AimLimit
+
 // The aim angle for an aim step; the literal 3.141593 is part of the game's feel.
 constexpr double AngleFromAimStep(int aimStep) { return (45 - aimStep) * 3.141593 / 90; }
 

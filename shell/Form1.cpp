@@ -30,7 +30,6 @@ constexpr int PictureWidth = 800;
 constexpr int PictureHeight = 600;
 constexpr int WheelNotch = 120;
 constexpr double AimChange = 2.5;
-constexpr int16_t AimLimit = 40;
 
 // The picture area: shows the last presented frame and passes its input to the window.
 class Picture final : public QWidget {
