@@ -23,7 +23,7 @@ cp -r "$BUILD/res" "$WORK/game/res"
 SAVED="$WORK/game/save/e2e.sv"
 
 exec 3> "$WORK/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
+Xvfb -noreset -displayfd 3 -screen 0 1024x768x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$WORK/display")"
@@ -33,11 +33,19 @@ unset XDG_RUNTIME_DIR
 (cd "$WORK/game" && exec ./marlquin > "$WORK/game.log" 2>&1) &
 GAME_PID=$!
 
+# No fixed waits: every step polls for what it needs (a window, a file, a picture), each
+# with a time limit, so a busy machine is only slower.
+within() {  # seconds, then a command retried until it succeeds
+  local tries=$(($1 * 10))
+  shift
+  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
 window_named() {  # the newest window with this exact title
   timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | tail -n1
 }
-click() { xdotool mousemove --window "$GAME" "$1" "$2" click 1; sleep 0.3; }
-focus() { xdotool windowfocus --sync "$1"; sleep 0.2; }
+click() { xdotool mousemove --window "$GAME" "$1" "$2" click 1; }
+focus() { xdotool windowfocus --sync "$1"; }
 answer_file_dialog() {
   local dialog
   dialog=$(window_named "$1") || fail "no dialog \"$1\""
@@ -45,17 +53,21 @@ answer_file_dialog() {
   xdotool key ctrl+a
   xdotool type --delay 10 "$2"
   xdotool key Return
-  sleep 0.5
+}
+pixel() {  # red, green, blue of one pixel
+  convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
+}
+shows() {  # whether the game window shows at (x, y) the colour of a picture's pixel
+  import -window "$GAME" "$WORK/now.png" 2> /dev/null && [ "$(pixel "$WORK/now.png" "$1" "$2")" = "$3" ]
 }
 
 GAME=$(window_named Marlquin) || fail "the game window did not open"
-sleep 1
 click 395 220  # Begin New
-sleep 1
+# The play screen is up once the Save button's face shows at (45, 125).
+within 30 shows 45 125 "$(pixel "$WORK/game/res/btnface.png" 7 5)" || fail "the play screen did not appear"
 focus "$GAME"
-for _ in 1 2 3; do xdotool key space; sleep 0.8; done
+for _ in 1 2 3; do xdotool key space; done
 xdotool key Left Left Left space
-sleep 1
 
 click 100 140  # Save
 answer_file_dialog "Save Game to file" "$SAVED"
@@ -63,9 +75,10 @@ CONFIRM=$(xdotool search --sync --onlyvisible --name '^Marlquin$' | grep -vx "$G
 [ -n "$CONFIRM" ] || fail "no confirmation box"
 focus "$CONFIRM"
 xdotool key Return
-sleep 0.5
+box_closed() { ! xdotool search --onlyvisible --name '^Marlquin$' | grep -qvx "$GAME"; }
+within 20 box_closed || fail "the box did not close"
 
-[ -f "$SAVED" ] || fail "no saved file"
+within 20 test -f "$SAVED" || fail "no saved file"
 [ "$(stat -c %s "$SAVED")" -eq 364 ] || fail "the saved game is not 364 bytes"
 read -r -a CELLS <<< "$(od -An -v -t d2 -N 352 "$SAVED" | tr -s ' \n' ' ')"
 [ "${#CELLS[@]}" -eq 176 ] || fail "could not read the board"
@@ -82,33 +95,31 @@ case "$PUSHLIMIT" in 1000|1200) ;; *) fail "push limit $PUSHLIMIT" ;; esac
 
 focus "$GAME"
 click 100 320  # Return
-sleep 0.4
 click 505 360  # OK
-sleep 0.5
 click 395 280  # Load Game
 answer_file_dialog "Open Game save file" "$SAVED"
-sleep 1
 
 # Every occupied cell of the loaded board shows its ball picture at the cell's place.
-import -window root "$WORK/screen.png"
-GEOMETRY=$(xdotool getwindowgeometry --shell "$GAME")
-eval "$GEOMETRY"
-pixel() {  # red, green, blue of one pixel
-  convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
-}
+MISMATCH=""
 CHECKED=0
-for index in "${!CELLS[@]}"; do
-  colour=${CELLS[$index]}
-  [ "$colour" -gt 0 ] || continue
-  row=$((index / 11)); col=$((index % 11))
-  [ "$row" -le 3 ] || continue
-  x=$((227 + 30 * col + (row % 2 == 0 ? 15 : 0) + 15))
-  y=$(awk "BEGIN { v = $row * 25.98076211353317; r = int(v + 0.5); if (r - v == 0.5 && r % 2) r--; print 60 + r + 15 }")
-  expected=$(pixel "$WORK/game/res/b$((colour - 1)).png" 15 15)
-  seen=$(pixel "$WORK/screen.png" $((X + x)) $((Y + y)))
-  [ "$seen" = "$expected" ] || fail "cell ($col, $row): $seen on screen, $expected in the picture"
-  CHECKED=$((CHECKED + 1))
-done
-[ "$CHECKED" -gt 0 ] || fail "no cell checked"
+loaded_board_shown() {
+  import -window "$GAME" "$WORK/screen.png" 2> /dev/null || return 1
+  MISMATCH=""
+  CHECKED=0
+  for index in "${!CELLS[@]}"; do
+    colour=${CELLS[$index]}
+    [ "$colour" -gt 0 ] || continue
+    row=$((index / 11)); col=$((index % 11))
+    [ "$row" -le 3 ] || continue
+    x=$((227 + 30 * col + (row % 2 == 0 ? 15 : 0) + 15))
+    y=$(awk "BEGIN { v = $row * 25.98076211353317; r = int(v + 0.5); if (r - v == 0.5 && r % 2) r--; print 60 + r + 15 }")
+    expected=$(pixel "$WORK/game/res/b$((colour - 1)).png" 15 15)
+    seen=$(pixel "$WORK/screen.png" "$x" "$y")
+    [ "$seen" = "$expected" ] || { MISMATCH="cell ($col, $row): $seen on screen, $expected in the picture"; return 1; }
+    CHECKED=$((CHECKED + 1))
+  done
+  [ "$CHECKED" -gt 0 ]
+}
+within 30 loaded_board_shown || fail "${MISMATCH:-no cell checked}"
 kill -0 "$GAME_PID" || fail "the game ended"
 echo "saved and loaded: $OCCUPIED bubbles, score $SCORE, $CHECKED cells seen on screen"

@@ -70,6 +70,7 @@ TEST_F(SavedGame, SaveAndLoadRestoreBoardAndCountersButKeepColoursAndAim) {
 
   fake.fileAnswers = {path};
   EXPECT_TRUE(LoadGame());
+  ASSERT_FALSE(fake.fileDialogs.empty());
   EXPECT_EQ(fake.fileDialogs.back().title, "Open Game save file");
   EXPECT_EQ(EncodeSavedGame(), saved);
   EXPECT_EQ(Board[CellIndex(2, 1)], 3);
