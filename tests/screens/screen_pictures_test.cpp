@@ -205,11 +205,14 @@ TEST_F(ScreenPictures, ThePauseDialogGrowsOverTheGameWithIconTextAndButton) {
   StartPlaying();
   PauseDialog->Show();  // the first, never shown, draw
   std::vector<QSize> sizes;
+  std::vector<bool> iconShown;
   for (int frame = 0; frame < 3; ++frame) {
     Tick();
     sizes.push_back(BoxSize());
+    iconShown.push_back(BackBufferPixel(300, 240) == 0xFFFF0000u);
   }
   EXPECT_EQ(sizes, (std::vector<QSize>{{140, 80}, {220, 120}, {335, 150}}));
+  EXPECT_EQ(iconShown, (std::vector<bool>{false, true, true})) << "contents from the 220 x 120 box on";
   EXPECT_NEAR(Blue(300, 215), 127, 3) << "white at alpha 84 at the top";
   EXPECT_NEAR(Blue(300, 355), 197, 3) << "white at alpha 177 near the bottom";
   EXPECT_NEAR(Blue(350, 240), Blue(350, 242), 3) << "no separator line";
