@@ -136,12 +136,16 @@ TEST_F(PlayScreenTest, TheGuideMarksEveryRoundedThirtiethPathPosition) {
 TEST_F(PlayScreenTest, TheExplosionGrowsShrinksAndFadesCentredInItsBox) {
   StartGame();
   std::vector<QRect> boxes;
+  std::vector<int> reds;  // of the orange picture over black at the box's centre
   Boom.init(-42, 140);  // box at (200, 200)
   for (int tick = 0; tick < 7; ++tick) {
     FillRect(0, 0, 800, 600, MakeBrush(0, 0, 0, 255));
     Boom.Show();
     boxes.push_back(InkBox(0xFF000000, QRect(150, 150, 200, 200)));
+    reds.push_back(int(At(250, 250) >> 16 & 0xFF));
   }
+  const int fading[] = {255, 213, 170, 128, 85, 43, 0};  // opacity 6/6 down to 1/6, then gone
+  for (int tick = 0; tick < 7; ++tick) EXPECT_NEAR(reds[tick], fading[tick], 2) << "tick " << tick + 1;
   EXPECT_EQ(boxes[0], QRect(225, 231, 50, 38));
   EXPECT_EQ(boxes[1], QRect(210, 220, 80, 60));
   EXPECT_EQ(boxes[2], QRect(200, 212, 100, 75));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/GameState.h"
+#include "core/ShotEffects.h"
 #include "core/clsLvlup.h"
 #include "core/clsWaterPoint.h"
 #include "graphics/GDIPLUSLib.h"
@@ -115,6 +116,9 @@ TEST_F(ScreenPictures, ATogglesFaceFollowsItsCheckAndThePointer) {
     EXPECT_EQ(face(), step.face) << step.what;
   }
   EXPECT_EQ(BackBufferPixel(111, 501) & 0xFFFFFF, 0x00285Au) << "the music toggle, checked, at (110, 500)";
+  MoveTo(134, 524);
+  Tick();
+  EXPECT_EQ(BackBufferPixel(134, 524), 0xFF010203u) << "the hand over the toggle";
 }
 
 TEST_F(ScreenPictures, TheHandIsDrawnAtThePointerOverAWidgetUntilThePointerMovesOff) {
@@ -188,10 +192,10 @@ TEST_F(ScreenPictures, TheLauncherLeansWithTheAimTurningAboutTheWaitingBall) {
 TEST_F(ScreenPictures, ThePlayScreensTickDrawsEveryEffect) {
   StartPlaying();
   Lvlup.Levelup();
-  Boom.init(-42, 140);  // the explosion's box at (200, 200)
-  Drop.AddDBalls(100, 400, 3);  // slot 1 drifts left: board (94, 387)
+  Effects().BoomInit(-42, 140);  // the explosion's box at (200, 200)
+  Effects().DropAdd(100, 400, 3);  // slot 1 drifts left: board (94, 387)
   ScriptRandom({0, 0, 0, 0, 0});  // droplet speeds 6
-  WaterPoint.init(600, 400);
+  Effects().WaterPointInit(600, 400);
   Tick();
   EXPECT_EQ(InkBox(SeaColour, QRect(300, 240, 200, 60)), QRect(318, 250, 160, 45)) << "banner";
   EXPECT_EQ(BackBufferPixel(250, 250), 0xFFFF8000u) << "explosion, first frame opaque";
@@ -218,11 +222,14 @@ TEST_F(ScreenPictures, ThePauseDialogGrowsOverTheGameWithIconTextAndButton) {
   EXPECT_NEAR(Blue(350, 240), Blue(350, 242), 3) << "no separator line";
 
   QRect icon;
+  int magenta = 0;
   for (int y = 210; y < 300; ++y) {
     for (int x = 260; x < 360; ++x) {
       if (BackBufferPixel(x, y) == 0xFFFF0000u) icon |= QRect(x, y, 1, 1);
+      magenta += BackBufferPixel(x, y) == 0xFFFF00FFu;
     }
   }
+  EXPECT_EQ(magenta, 0);
   EXPECT_EQ(icon, QRect(290, 230, 38, 38)) << "the top-left 58 x 58 of the icon at (280, 220), magenta clear";
   SetTextColor(0, 0, 255, 255);  // the dialog keeps the colour it finds
   Tick();
