@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include "platform/UnreadableFile.h"
+
 namespace marlquin {
 namespace {
 
@@ -23,6 +25,9 @@ SdlAudioBackend::~SdlAudioBackend() {
 
 bool SdlAudioBackend::DeviceReady() {
   if (device_ == Device::Unopened) {
+    // SDL would otherwise catch SIGINT and SIGTERM for a quit event the game never reads,
+    // and the game would survive a logout or a Ctrl+C.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     const bool opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
                         Mix_OpenAudio(SampleRate, AUDIO_S16SYS, Channels, ChunkBytes) == 0;
     device_ = opened ? Device::Ready : Device::Failed;
@@ -45,7 +50,10 @@ bool SdlAudioBackend::Open(const std::string& alias, const std::string& path) {
     return false;
   }
   Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-  if (chunk == nullptr) return false;
+  if (chunk == nullptr) {
+    ReportUnreadableFile(path, Mix_GetError());
+    return false;
+  }
   sounds_[alias] = Sound{chunk, static_cast<int>(sounds_.size())};
   return true;
 }

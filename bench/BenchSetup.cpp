@@ -19,7 +19,9 @@ BenchSetup& Setup() {
   static char name[] = "marlquin_bench";
   static char* argv[] = {name, nullptr};
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static QGuiApplication application(argc, argv);
+  // Never destroyed: at exit it would outlive Qt's own statics and crash.
+  [[maybe_unused]] static const QGuiApplication* const application =
+      new QGuiApplication(argc, argv);
   static BenchSetup setup;
   return setup;
 }

@@ -1,5 +1,6 @@
-// Frame cost of each screen: the screen's Draw plus Present's copy into a window-sized
-// image, with the real pictures of res/.
+// Frame cost of each screen: the screen's Draw plus Present's copy of what changed into
+// a window-sized image, with the real pictures of res/. `make bench` runs the live-window
+// benchmark after these.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -17,20 +18,24 @@
 #include "shell/Gamectrl.h"
 #include "platform/ProgramPath.h"
 #include "shell/Screens.h"
+#include "shell/ShownFrame.h"
 
 namespace marlquin::bench {
 namespace {
 
-// Present paints the back buffer into the window; here into an image of the window's size.
+// Present as the window does it: the changed part of the frame found and copied into an
+// image of the window's size.
 class ImageWindow final : public PresentTarget {
  public:
-  ImageWindow() : window_(800, 600, QImage::Format_ARGB32_Premultiplied) {}
+  ImageWindow() : window_(800, 600, QImage::Format_RGB32) {}
   void ShowFrame(const QImage& frame) override {
     QPainter painter(&window_);
-    painter.drawImage(0, 0, frame);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& area : shown_.Take(frame)) painter.drawImage(area.topLeft(), shown_.Picture(), area);
   }
 
  private:
+  ShownFrame shown_;
   QImage window_;
 };
 
@@ -118,6 +123,15 @@ void PauseDialogFrame(benchmark::State& state) {
   RunFrames(state, KeepPlayScreenBusy);
 }
 BENCHMARK(PauseDialogFrame)->Unit(benchmark::kMillisecond);
+
+// Present alone for a frame that did not change: the whole comparison, nothing copied.
+void PresentUnchangedFrame(benchmark::State& state) {
+  StartScreens();
+  Screens[ScreenMenu]->Draw();
+  Present();
+  for (auto _ : state) Present();
+}
+BENCHMARK(PresentUnchangedFrame)->Unit(benchmark::kMillisecond);
 
 void MenuFrame(benchmark::State& state) {
   StartScreens();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "core/GameState.h"
@@ -89,7 +90,9 @@ void GameOver() {
     HighScores[row][1] = ZeroFilled(Score);
     HighScores[row][0] = name;
     HighScores[row][2] = platform().ShortDate();
-    SaveHighScores();
+    if (const std::optional<std::string> failure = SaveHighScores()) {
+      platform().MessageBox(*failure, ProgramName, Platform::Buttons::Ok, Platform::Icon::Warning);
+    }
   }
   platform().EndProgram();
 }

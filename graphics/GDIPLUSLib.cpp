@@ -1,10 +1,10 @@
 #include "graphics/GDIPLUSLib.h"
 
-#include <QDir>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
@@ -18,6 +18,7 @@
 
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
+#include "platform/UnreadableFile.h"
 
 namespace marlquin {
 namespace {
@@ -61,35 +62,31 @@ const Picture* Find(ImageHandle image) {
 
 QColor Argb(uint32_t argb) { return QColor::fromRgba(argb); }
 
-// The families that stand in for names this game asks for but Linux does not have.
+// The bundled faces that stand in for families this game asks for where they are missing.
 const std::map<QString, QString>& Substitutes() {
   static const std::map<QString, QString> table{{"arial black", "Lato Black"}};
   return table;
 }
 
-void RegisterBundledFonts() {
+void RegisterBundledFont() {
   static bool registered = false;
   if (registered) return;
-  const QDir fonts(QString::fromStdString(ProgramFile("/res/fonts")));
-  for (const QString& file : fonts.entryList({"*.ttf", "*.otf"}, QDir::Files)) {
-    registered |= QFontDatabase::addApplicationFont(fonts.filePath(file)) >= 0;
-  }
+  const std::string path = ProgramFile("/res/fonts/Lato-Black.ttf");
+  registered = QFontDatabase::addApplicationFont(QString::fromStdString(path)) >= 0;
+  if (!registered) ReportUnreadableFile(path, "not a font");
 }
 
 std::optional<QString> InstalledFamily(const std::string& requested) {
-  QString wanted = QString::fromStdString(requested).toLower();
+  const QString wanted = QString::fromStdString(requested).toLower();
   auto& cache = layer().familyLookups;
   if (auto hit = cache.find(wanted); hit != cache.end()) return hit->second;
 
-  QString name = wanted;
-  if (auto sub = Substitutes().find(wanted); sub != Substitutes().end()) name = sub->second;
-  std::optional<QString> found;
+  std::vector<std::string> installed;
   for (const QString& family : QFontDatabase::families()) {
-    if (family.compare(name, Qt::CaseInsensitive) == 0 && !QFontDatabase::styles(family).isEmpty()) {
-      found = family;
-      break;
-    }
+    if (!QFontDatabase::styles(family).isEmpty()) installed.push_back(family.toStdString());
   }
+  std::optional<QString> found;
+  if (auto chosen = ChooseFontFamily(requested, installed)) found = QString::fromStdString(*chosen);
   cache[wanted] = found;
   return found;
 }
@@ -119,8 +116,13 @@ QImage Tinted(const Picture& picture, const QRect& source, float alpha, uint32_t
 }
 
 ImageHandle Load(const std::string& path) {
-  QImage decoded(QString::fromStdString(path));
-  if (decoded.isNull() || !Painter()) return 0;
+  if (!Painter()) return 0;
+  QImageReader reader(QString::fromStdString(path));
+  const QImage decoded = reader.read();
+  if (decoded.isNull()) {
+    ReportUnreadableFile(path, reader.errorString().toStdString());
+    return 0;
+  }
   Picture picture{decoded.convertToFormat(QImage::Format_ARGB32),
                   decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied)};
   layer().pictures.emplace_back(std::move(picture));
@@ -152,7 +154,7 @@ bool InitGraphics(PresentTarget* target, int32_t width, int32_t height) {
   state.target = target;
   state.backBuffer = std::move(buffer);
   state.painter = std::make_unique<QPainter>(&state.backBuffer);
-  RegisterBundledFonts();
+  RegisterBundledFont();
   state.buttonFace = LoadImageFile(ProgramFile("/res/btnface.png"));
   return true;
 }
@@ -230,6 +232,20 @@ void DrawImagePoints(ImageHandle image, Point32 topLeft, Point32 topRight, Point
   painter->drawImage(QPointF(0, 0), picture->premultiplied);
   painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter->resetTransform();
+}
+
+std::optional<std::string> ChooseFontFamily(const std::string& requested,
+                                            const std::vector<std::string>& installed) {
+  auto find = [&](const QString& name) -> std::optional<std::string> {
+    for (const std::string& family : installed) {
+      if (QString::fromStdString(family).compare(name, Qt::CaseInsensitive) == 0) return family;
+    }
+    return std::nullopt;
+  };
+  const QString wanted = QString::fromStdString(requested);
+  if (auto found = find(wanted)) return found;
+  const auto sub = Substitutes().find(wanted.toLower());
+  return sub != Substitutes().end() ? find(sub->second) : std::nullopt;
 }
 
 void SetFont(const std::string& family, float points, int32_t style) {

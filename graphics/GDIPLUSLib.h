@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QImage;
 
@@ -61,6 +63,10 @@ void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int3
 void DrawImagePoints(ImageHandle image, Point32 topLeft, Point32 topRight, Point32 bottomLeft);
 
 void SetFont(const std::string& family, float points, int32_t style);
+// The installed family SetFont uses for a requested name, ignoring case; a family the
+// game asks for but the system lacks is stood in for by the face bundled in res/fonts.
+std::optional<std::string> ChooseFontFamily(const std::string& requested,
+                                            const std::vector<std::string>& installed);
 // Text colour ARGB (alpha c4, red c3, green c2, blue c1).
 void SetTextColor(int c1, int c2, int c3, int c4);
 // Left-aligned at the layout box's top-left; CR LF or LF starts a new line; no wrapping.

@@ -1,28 +1,38 @@
 #include "persistence/AtomicFile.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <system_error>
 
 #include <unistd.h>
 
 namespace marlquin {
+namespace {
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+// What the last failed C call left in errno; a short write need not set it.
+std::error_code LastError() {
+  return errno != 0 ? std::error_code(errno, std::generic_category())
+                    : std::make_error_code(std::errc::io_error);
+}
+
+}  // namespace
+
+std::error_code WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const std::string temporary = path + ".tmp";
+  errno = 0;
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) return false;
+  if (file == nullptr) return LastError();
   // Flushed to the disk before the rename, so a crash cannot leave an empty table behind.
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
                        std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-  const bool closed = std::fclose(file) == 0;
-  std::error_code error;
-  if (written && closed) {
-    std::filesystem::rename(temporary, path, error);
-    if (!error) return true;
+  std::error_code error = written ? std::error_code() : LastError();
+  if (std::fclose(file) != 0 && !error) error = LastError();
+  if (!error) std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
   }
-  std::filesystem::remove(temporary, error);
-  return false;
+  return error;
 }
 
 }  // namespace marlquin

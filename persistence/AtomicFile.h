@@ -2,11 +2,13 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 
 namespace marlquin {
 
 // Writes bytes to a temporary file beside path and renames it over path. On any failure
-// the temporary file is removed, path is untouched and the result is false.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+// the temporary file is removed, path is untouched and the reason is returned; an empty
+// error code means the file was written.
+std::error_code WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 }  // namespace marlquin

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "persistence/AtomicFile.h"
-#include "persistence/WholeFile.h"
-#include "platform/ProgramPath.h"
+#include "persistence/FileStart.h"
+#include "platform/DataFolder.h"
 
 namespace marlquin {
 
@@ -15,6 +15,9 @@ namespace {
 
 constexpr int StoredRows = 5;
 constexpr char FileLiteral[] = "\\Bubble.rec";
+// Fifteen lines of names, scores and dates fit many times over; drawing a longer field
+// every frame would slow the table screen below the frame rate.
+constexpr size_t MostTableBytes = 4 * 1024;
 
 // A line ends at CR; a LF right after it belongs to the line end, a lone LF does not end
 // a line. Text after the last CR is a last line when there is any.
@@ -35,7 +38,7 @@ bool NextLine(const std::string& bytes, size_t& pos, std::string& line) {
 }  // namespace
 
 void LoadHighScores() {
-  const std::optional<std::string> file = ReadWholeFile(ProgramFile(FileLiteral));
+  const std::optional<std::string> file = ReadFileStart(DataFile(FileLiteral), MostTableBytes);
   if (!file) return;
   const std::string& bytes = *file;
   size_t pos = 0;
@@ -46,12 +49,17 @@ void LoadHighScores() {
   }
 }
 
-bool SaveHighScores() {
+std::optional<std::string> SaveHighScores() {
   std::string bytes;
   for (int row = 0; row < StoredRows; ++row) {
     for (const std::string& field : HighScores[row]) bytes += field + "\r\n";
   }
-  return WriteFileAtomically(ProgramFile(FileLiteral), bytes);
+  if (std::optional<std::string> failure = MakeDataFolder()) return failure;
+  const std::string path = DataFile(FileLiteral);
+  if (const std::error_code error = WriteFileAtomically(path, bytes)) {
+    return "The high scores could not be written to " + path + ": " + error.message() + ".";
+  }
+  return std::nullopt;
 }
 
 double NumericValue(const std::string& text) {

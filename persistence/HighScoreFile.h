@@ -1,8 +1,10 @@
-// The five best scores, kept between runs in "Bubble.rec" beside the program: 15 text
-// lines ended by CR LF, three per entry (name, score as six or more digits, date).
+// The five best scores, kept between runs in "Bubble.rec" in the data folder (beside the
+// program when it may write there): 15 text lines ended by CR LF, three per entry (name,
+// score as six or more digits, date).
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace marlquin {
@@ -12,12 +14,15 @@ namespace marlquin {
 extern std::array<std::array<std::string, 3>, 6> HighScores;
 
 // Fills rows 0..4 from the file in file order. Fields the file does not reach keep
-// their values; a missing file reads nothing.
+// // their values; a missing file reads nothing. Only the first 4 KiB are read, so that
+// any file keeps the table screen, which reads it on every frame, at full speed.
 void LoadHighScores();
 
 // Replaces the file with rows 0..4. The new table is written beside the old file and
-// renamed over it, so a failure leaves the old file whole. True when it was written.
-bool SaveHighScores();
+// renamed over it, so a failure leaves the old file whole; the data folder is created
+// first when needed. Nothing when it was written, otherwise a sentence for the player
+// naming the file or folder and the reason.
+std::optional<std::string> SaveHighScores();
 
 // The value of a score text's leading digits; an empty or non-numeric text is 0.
 double NumericValue(const std::string& text);

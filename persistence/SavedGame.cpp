@@ -8,9 +8,9 @@
 #include "core/GameState.h"
 #include "core/clsBall.h"
 #include "persistence/AtomicFile.h"
-#include "persistence/WholeFile.h"
+#include "persistence/FileStart.h"
 #include "platform/Platform.h"
-#include "platform/ProgramPath.h"
+#include "platform/DataFolder.h"
 
 namespace marlquin {
 namespace {
@@ -60,20 +60,23 @@ std::string EncodeSavedGame() {
 }
 
 bool DecodeSavedGame(const std::string& bytes) {
-  if (bytes.size() != SavedGameBytes) return false;
+  if (bytes.size() < SavedGameBytes) return false;
   std::array<int16_t, BoardCells> cells{};
+  int bubbles = 0;
   for (int i = 0; i < BoardCells; ++i) {
     cells[i] = Get16(bytes, 2 * i);
     if (cells[i] < EmptyCell || cells[i] > HighestCell) return false;
+    bubbles += cells[i] != EmptyCell;
   }
   const size_t counters = 2 * BoardCells;
+  const int16_t ballCount = Get16(bytes, counters + 6);
   const int32_t score = Get32(bytes, counters + 8);
-  if (score < 0) return false;
+  if (score < 0 || ballCount < bubbles) return false;
   Board = cells;
   PushLimit = Get16(bytes, counters);
   Level = Get16(bytes, counters + 2);
   PushTick = Get16(bytes, counters + 4);
-  BallCount = Get16(bytes, counters + 6);
+  BallCount = ballCount;
   Score = score;
   return true;
 }
@@ -84,7 +87,10 @@ bool FileExists(const std::string& path) {
 }
 
 std::string AskSaveGameFile() {
-  const std::string proposed = ProgramFile("\\save\\" + platform().DateYYMMDD() + ".sv");
+  if (const std::optional<std::string> failure = MakeDataFolder()) {
+    Tell(*failure, Platform::Icon::Warning);
+  }
+  const std::string proposed = DataFile("\\save\\" + platform().DateYYMMDD() + ".sv");
   const std::optional<std::string> chosen =
       platform().SaveFileDialog("Save Game to file", Filter, proposed);
   if (!chosen || chosen->empty()) return "";
@@ -104,8 +110,9 @@ std::string AskOpenGameFile() {
 void SaveGame() {
   const std::string path = AskSaveGameFile();
   if (path.empty()) return;
-  if (!WriteFileAtomically(path, EncodeSavedGame())) {
-    Tell("The game could not be saved to " + path + ".", Platform::Icon::Warning);
+  if (const std::error_code error = WriteFileAtomically(path, EncodeSavedGame())) {
+    Tell("The game could not be saved to " + path + ": " + error.message() + ".",
+         Platform::Icon::Warning);
     return;
   }
   Tell("Game has been saved to " + path, Platform::Icon::Information);
@@ -114,7 +121,7 @@ void SaveGame() {
 bool LoadGame() {
   const std::string path = AskOpenGameFile();
   if (path.empty()) return false;
-  const std::optional<std::string> bytes = ReadWholeFile(path);
+  const std::optional<std::string> bytes = ReadFileStart(path, SavedGameBytes);
   if (!bytes) {
     Tell("The file " + path + " could not be read.", Platform::Icon::Warning);
     return false;

@@ -19,8 +19,10 @@ std::string AskSaveGameFile();
 std::string AskOpenGameFile();
 bool FileExists(const std::string& path);
 
-// The file's bytes for the game state as it stands, and the reverse; the reverse refuses
-// anything that is not a saved game (wrong length, cells outside 0..7, negative score).
+// The file's bytes for the game state as it stands, and the reverse. The reverse reads the
+// first 364 bytes and refuses anything the game cannot have written: a shorter file,
+// cells outside 0..7, a negative score, a BallCount below the bubbles on the board (the
+// search for bubbles hanging from the top row is bounded by it).
 std::string EncodeSavedGame();
 bool DecodeSavedGame(const std::string& bytes);
 

@@ -1,6 +1,6 @@
 // Everything the game asks of the operating system, behind one small interface: modal
 // boxes and file dialogs, letting pending events run, ending the process, the clock,
-// the pointer and the program's folder. The window installs the Qt implementation;
+// the pointer, the program's folder, write access and the environment. The window installs the Qt implementation;
 // tests install a scripted double.
 #pragma once
 
@@ -42,6 +42,10 @@ class Platform {
   virtual void SetPointerVisible(bool visible) = 0;
   // The folder that holds the executable, without a trailing separator.
   virtual std::string ProgramFolder() = 0;
+  // Whether this process may create files in folder.
+  virtual bool CanWriteIn(const std::string& folder) = 0;
+  // The value of an environment variable; nothing when it is not set.
+  virtual std::optional<std::string> Environment(const std::string& name) = 0;
 };
 
 Platform& platform();

@@ -106,8 +106,13 @@ void clsMenusrc::BeginNew() {
 }
 
 void clsMenusrc::LoadSavedGame() {
-  // A game loaded before any was started needs the play screen and launcher set up first.
-  if (!PlayScreen->IsInitialized()) PrepareFirstGame();
+  // A game loaded before any was started needs the play screen and launcher set up first;
+  // that set-up lets events run, so the menu is busy meanwhile as for "Begin New".
+  if (!PlayScreen->IsInitialized()) {
+    Loading = true;
+    PrepareFirstGame();
+    Loading = false;
+  }
   if (LoadGame()) CurScreen = ScreenPlay;
   PlayLoop("bgm");
 }

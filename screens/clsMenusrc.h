@@ -40,7 +40,7 @@ class clsMenusrc final : public AbsScreen {
   clsTButton ExitButton;
   clsTButton HighScoreButton;
   bool Initialized = false;
-  bool Loading = false;  // a new game is being prepared: "Loading ..." and no mouse
+  bool Loading = false;  // a game is being prepared: "Loading ..." and no mouse
 };
 
 }  // namespace marlquin

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWheelEvent>
@@ -19,6 +20,7 @@
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
 #include "shell/Screens.h"
+#include "shell/ShownFrame.h"
 
 namespace marlquin {
 namespace {
@@ -37,21 +39,26 @@ class Picture final : public QWidget {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
   }
 
+  // Only what changed since the last frame is repainted, and so sent to the display.
   void Show(const QImage& frame) {
-    frame_ = &frame;
-    repaint();
+    const QRegion changed = shown_.Take(frame);
+    if (!changed.isEmpty()) repaint(changed);
   }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
-    if (frame_) {
-      painter.drawImage(0, 0, *frame_);
-    } else {
+    const QImage& picture = shown_.Picture();
+    if (picture.isNull()) {
       painter.fillRect(rect(), Qt::black);
+      return;
     }
+    // The picture is opaque: a plain copy, no blending.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), picture, area);
   }
   void mouseMoveEvent(QMouseEvent* event) override {
     form_->Picture1_MouseMove(static_cast<float>(event->position().x()),
@@ -73,7 +80,7 @@ class Picture final : public QWidget {
 
  private:
   Form1* form_;
-  const QImage* frame_ = nullptr;
+  ShownFrame shown_;
 };
 
 }  // namespace

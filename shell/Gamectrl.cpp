@@ -62,6 +62,7 @@ void PrepareFirstGame() {
   CurColor = StartingColor();
   NextColor = StartingColor();
   Lvlup.Initialize();
+  Ball.NewBall(ShootAngle, CurColor);  // ready to shoot even when the load is then cancelled
 }
 
 void Fire() {

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace marlquin {
 namespace {
@@ -122,8 +123,20 @@ void QtPlatform::SetPointerVisible(bool visible) {
       Qt::QueuedConnection);
 }
 
+// Qt reads the executable's real path, so a symlink such as /usr/games/marlquin leads to
+// the folder that holds res/.
 std::string QtPlatform::ProgramFolder() {
   return QCoreApplication::applicationDirPath().toStdString();
+}
+
+bool QtPlatform::CanWriteIn(const std::string& folder) {
+  return access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<std::string> QtPlatform::Environment(const std::string& name) {
+  const char* value = std::getenv(name.c_str());
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
 }
 
 }  // namespace marlquin

@@ -28,6 +28,8 @@ class QtPlatform final : public Platform {
   std::string DateYYMMDD() override;
   void SetPointerVisible(bool visible) override;
   std::string ProgramFolder() override;
+  bool CanWriteIn(const std::string& folder) override;
+  std::optional<std::string> Environment(const std::string& name) override;
 
  private:
   QWidget* window_ = nullptr;

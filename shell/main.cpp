@@ -1,13 +1,20 @@
 // Marlquin: opens the game window and runs its frame loop until the game ends.
 #include <QApplication>
+#include <csignal>
+#include <cstdlib>
 
 #include "shell/Form1.h"
 #include "shell/QtPlatform.h"
+#include "shell/ResourceFolder.h"
 
 int main(int argc, char* argv[]) {
+  // A logout, Ctrl+C or kill ends the game at once, as closing its window does (nothing is
+  // saved), also when it was started with these signals ignored.
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) std::signal(signal, SIG_DFL);
   QApplication application(argc, argv);
   marlquin::QtPlatform platform;
   marlquin::SetPlatform(&platform);
+  if (!marlquin::CheckResourceFolder()) return EXIT_FAILURE;
   marlquin::Form1 window;
   platform.SetWindow(&window, window.PictureArea());
   window.Form_Load();

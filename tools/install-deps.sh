@@ -1,10 +1,22 @@
 #!/bin/sh
-# Installs the Debian 12 packages that building, playing and testing Marlquin need,
-# asking only for those that are missing. Uses sudo when not run as root.
+# Installs the Debian 12 packages that Marlquin needs, asking only for those that are
+# missing. Uses sudo when not run as root.
+#   install-deps.sh play      building and playing
+#   install-deps.sh package   the same and the tools that make the .deb
+#   install-deps.sh test      all of it, with the tests' and benchmarks' libraries and tools
 set -eu
 
-PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-mixer-dev libmp3lame-dev fonts-lato \
-libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick"
+PLAY="cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-mixer-dev libmp3lame-dev fonts-lato"
+PACKAGE="$PLAY dpkg-dev file"
+TEST="$PACKAGE libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev xvfb xauth xdotool imagemagick \
+lintian desktop-file-utils appstream"
+
+case "${1:-play}" in
+  play) PACKAGES=$PLAY ;;
+  package) PACKAGES=$PACKAGE ;;
+  test) PACKAGES=$TEST ;;
+  *) echo "usage: $0 [play|package|test]" >&2; exit 2 ;;
+esac
 
 missing=""
 for package in $PACKAGES; do

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <fstream>
@@ -67,7 +68,12 @@ TEST_F(SoundSwitches, TheRealDeviceDecodesPlaysStopsAndIgnoresWhatItCannotOpen) 
   SdlAudioBackend device;
   ASSERT_TRUE(device.Open("pao", WriteWav(InFolder("pop.wav"), 300)));
   EXPECT_FALSE(device.Open("pao", InFolder("pop.wav"))) << "an alias is opened once";
+  ::testing::internal::CaptureStderr();
   EXPECT_FALSE(device.Open("bomb", InFolder("missing.wav")));
+  EXPECT_FALSE(device.Open("bomb", InFolder("missing.wav")));
+  const std::string report = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(report.find(InFolder("missing.wav") + ": "), std::string::npos) << report;
+  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << "once: " << report;
 
   device.PlayFromStart("pao", false);
   EXPECT_TRUE(device.IsPlaying("pao"));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -118,6 +119,20 @@ TEST_F(RoundFlow, WithoutATableAnyScoreRanksAndACancelledNameIsEmpty) {
   std::string expected = "\r\n000030\r\n05/12/2026\r\n";
   for (int line = 3; line < 15; ++line) expected += "\r\n";
   EXPECT_EQ(Table(), expected);
+}
+
+TEST_F(RoundFlow, AHighScoreThatCannotBeWrittenIsReportedWithTheFileAndTheReasonBeforeTheEnd) {
+  std::filesystem::create_directory(InFolder("Bubble.rec"));  // a folder where the table belongs
+  Score = 30;
+  fake.inputAnswers = {"Ann"};
+  EXPECT_THROW(GameOver(), ProgramEnded);
+  ASSERT_EQ(fake.messages.size(), 2u);
+  const ShownMessage& failure = fake.messages[1];
+  EXPECT_EQ(failure.icon, Platform::Icon::Warning);
+  EXPECT_NE(failure.text.find(InFolder("Bubble.rec")), std::string::npos) << failure.text;
+  EXPECT_NE(failure.text.find("Is a directory"), std::string::npos) << failure.text;
+  EXPECT_TRUE(std::filesystem::is_directory(InFolder("Bubble.rec")));
+  EXPECT_EQ(fake.endCount, 1);
 }
 
 TEST_F(RoundFlow, HugeScoresSaturateLevelAndPushLimitInsteadOfWrapping) {

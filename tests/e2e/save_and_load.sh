@@ -2,81 +2,45 @@
 # Plays the real game under Xvfb with xdotool: "Begin New", a few shots with Space, "Save"
 # through the file dialog with a typed path, "Return" and "OK" to the menu, "Load Game"
 # through the open dialog, then checks the saved file's bytes and a screenshot.
-set -euo pipefail
+# No fixed waits: each step polls for what it needs (a window, a file, a picture) with a
+# time limit, so a busy machine is only slower.
+source "$(dirname "$0")/game_under_xvfb.sh"
+SAVED="$GAME_DIR/save/e2e.sv"
 
-BUILD=$(cd "$1" && pwd)
-WORK=$(mktemp -d)
-XVFB_PID=""
-GAME_PID=""
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+start_game
 
-# The game runs from a copy of its folder, so the test never touches the build's files.
-mkdir -p "$WORK/game/save" "$WORK/home"
-cp "$BUILD/marlquin" "$WORK/game/"
-cp -r "$BUILD/res" "$WORK/game/res"
-SAVED="$WORK/game/save/e2e.sv"
-
-exec 3> "$WORK/display"
-Xvfb -noreset -displayfd 3 -screen 0 1024x768x24 -nolisten tcp > "$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$WORK/display")"
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
-unset XDG_RUNTIME_DIR
-
-(cd "$WORK/game" && exec ./marlquin > "$WORK/game.log" 2>&1) &
-GAME_PID=$!
-
-# No fixed waits: every step polls for what it needs (a window, a file, a picture), each
-# with a time limit, so a busy machine is only slower.
 within() {  # seconds, then a command retried until it succeeds
   local tries=$(($1 * 10))
   shift
   for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
   return 1
 }
-window_named() {  # the newest window with this exact title
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | tail -n1
-}
-click() { xdotool mousemove --window "$GAME" "$1" "$2" click 1; }
-focus() { xdotool windowfocus --sync "$1"; }
-answer_file_dialog() {
-  local dialog
-  dialog=$(window_named "$1") || fail "no dialog \"$1\""
-  focus "$dialog"
-  xdotool key ctrl+a
-  xdotool type --delay 10 "$2"
-  xdotool key Return
-}
 pixel() {  # red, green, blue of one pixel
   convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
 }
-shows() {  # whether the game window shows at (x, y) the colour of a picture's pixel
+shows() {  # whether the game window shows at (x, y) the colour given
   import -window "$GAME" "$WORK/now.png" 2> /dev/null && [ "$(pixel "$WORK/now.png" "$1" "$2")" = "$3" ]
 }
+no_box_open() { [ -z "$(xdotool search --onlyvisible --name '^Marlquin$' | grep -vx "$GAME")" ]; }
 
-GAME=$(window_named Marlquin) || fail "the game window did not open"
+GAME=$(window_named Marlquin)
 click 395 220  # Begin New
 # The play screen is up once the Save button's face shows at (45, 125).
-within 30 shows 45 125 "$(pixel "$WORK/game/res/btnface.png" 7 5)" || fail "the play screen did not appear"
+within 30 shows 45 125 "$(pixel "$GAME_DIR/res/btnface.png" 7 5)" || fail "the play screen did not appear"
 focus "$GAME"
 for _ in 1 2 3; do xdotool key space; done
 xdotool key Left Left Left space
 
 click 100 140  # Save
-answer_file_dialog "Save Game to file" "$SAVED"
-CONFIRM=$(xdotool search --sync --onlyvisible --name '^Marlquin$' | grep -vx "$GAME" | tail -n1)
-[ -n "$CONFIRM" ] || fail "no confirmation box"
+DIALOG=$(window_named "Save Game to file")
+focus "$DIALOG"
+xdotool key ctrl+a
+xdotool type --delay 10 "$SAVED"
+xdotool key Return
+CONFIRM=$(window_named Marlquin "$GAME")
 focus "$CONFIRM"
 xdotool key Return
-box_closed() { ! xdotool search --onlyvisible --name '^Marlquin$' | grep -qvx "$GAME"; }
-within 20 box_closed || fail "the box did not close"
+within 20 no_box_open || fail "the box did not close"
 
 within 20 test -f "$SAVED" || fail "no saved file"
 [ "$(stat -c %s "$SAVED")" -eq 364 ] || fail "the saved game is not 364 bytes"
@@ -96,8 +60,7 @@ case "$PUSHLIMIT" in 1000|1200) ;; *) fail "push limit $PUSHLIMIT" ;; esac
 focus "$GAME"
 click 100 320  # Return
 click 505 360  # OK
-click 395 280  # Load Game
-answer_file_dialog "Open Game save file" "$SAVED"
+load_from_menu "$SAVED"
 
 # Every occupied cell of the loaded board shows its ball picture at the cell's place.
 MISMATCH=""
@@ -113,7 +76,7 @@ loaded_board_shown() {
     [ "$row" -le 3 ] || continue
     x=$((227 + 30 * col + (row % 2 == 0 ? 15 : 0) + 15))
     y=$(awk "BEGIN { v = $row * 25.98076211353317; r = int(v + 0.5); if (r - v == 0.5 && r % 2) r--; print 60 + r + 15 }")
-    expected=$(pixel "$WORK/game/res/b$((colour - 1)).png" 15 15)
+    expected=$(pixel "$GAME_DIR/res/b$((colour - 1)).png" 15 15)
     seen=$(pixel "$WORK/screen.png" "$x" "$y")
     [ "$seen" = "$expected" ] || { MISMATCH="cell ($col, $row): $seen on screen, $expected in the picture"; return 1; }
     CHECKED=$((CHECKED + 1))

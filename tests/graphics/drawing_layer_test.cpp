@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPainter>
 #include <filesystem>
+#include <sstream>
+#include <vector>
 
 #include "graphics/GDIPLUSLib.h"
 #include "platform/ProgramPath.h"
@@ -181,6 +183,45 @@ TEST_F(DrawingLayer, MissingPicturesAndBrushesDrawNothing) {
   FreeImage(freed);
   DrawCached(freed, 0, 0);
   EXPECT_TRUE(InkBox(Black, QRect(0, 0, 20, 20)).isEmpty());
+}
+
+TEST_F(DrawingLayer, EachUnreadablePictureIsReportedOnceOnStandardErrorWithItsReason) {
+  const std::string cut = WriteSolidPicture(InFolder("cut.png"), 64, 64, Qt::red);
+  std::filesystem::resize_file(cut, std::filesystem::file_size(cut) / 2);
+  ::testing::internal::CaptureStderr();
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    EXPECT_EQ(LoadImageFile(InFolder("absent.png")), 0);
+    EXPECT_EQ(LoadCachedImage(cut), 0);
+  }
+  std::istringstream report(::testing::internal::GetCapturedStderr());
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(report, line);) {
+    if (line.starts_with("Marlquin: ")) lines.push_back(line);  // not the decoder's own notes
+  }
+  ASSERT_EQ(lines.size(), 2u) << ::testing::PrintToString(lines);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string named = (i == 0 ? InFolder("absent.png") : cut) + ": ";
+    const size_t at = lines[i].find(named);
+    ASSERT_NE(at, std::string::npos) << lines[i];
+    EXPECT_GT(lines[i].size(), at + named.size()) << "and the reason: " << lines[i];
+  }
+  EXPECT_TRUE(lines[0].ends_with(": No such file or directory")) << lines[0];
+}
+
+TEST(FontChoice, AnInstalledFamilyIsUsedAndTheBundledFaceStandsInOnlyWhereItIsMissing) {
+  using Families = std::vector<std::string>;
+  const struct {
+    const char* requested;
+    Families installed;
+    std::optional<std::string> chosen;
+  } cases[] = {
+      {"Arial Black", {"Lato Black", "Arial Black"}, "Arial Black"},
+      {"arial black", {"Lato Black", "ARIAL BLACK"}, "ARIAL BLACK"},
+      {"Arial black", {"Lato", "Lato Black"}, "Lato Black"},
+      {"Arial Black", {"Lato"}, std::nullopt},
+      {"No Such Family", {"Lato Black"}, std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ChooseFontFamily(c.requested, c.installed), c.chosen) << c.requested;
 }
 
 TEST_F(DrawingLayer, ALayerThatCannotStartSaysErrorZeroOneAndDrawsNothing) {

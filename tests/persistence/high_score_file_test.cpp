@@ -29,7 +29,7 @@ TEST_F(HighScoreFile, TableIsSavedAsFifteenCrLfLinesAndReadsBackAsStored) {
   HighScores[0] = {"", "000000", "05/12/2026"};
   HighScores[1] = {"Bo", "1234567", "x"};
   HighScores[5] = {"spare", "999999", "never saved"};
-  ASSERT_TRUE(SaveHighScores());
+  ASSERT_EQ(SaveHighScores(), std::nullopt);
   std::string expected = "\r\n000000\r\n05/12/2026\r\nBo\r\n1234567\r\nx\r\n";
   for (int line = 7; line <= 15; ++line) expected += "\r\n";
   EXPECT_EQ(ReadRec(), expected);
@@ -51,7 +51,7 @@ TEST_F(HighScoreFile, ShortFileFillsFieldsInOrderAndLeavesTheRestUntilAFullFileI
   EXPECT_EQ(HighScores[3][1], "old");
   EXPECT_EQ(HighScores[4][2], "old");
 
-  ASSERT_TRUE(SaveHighScores());
+  ASSERT_EQ(SaveHighScores(), std::nullopt);
   std::string full = ReadRec();
   EXPECT_EQ(full, tenLines + "old\r\nold\r\nold\r\nold\r\nold\r\n");
   full.replace(full.size() - 5, 3, "new");
@@ -84,11 +84,20 @@ TEST_F(HighScoreFile, MissingOrUnreadableFileReadsNothing) {
   EXPECT_EQ(HighScores[4][2], "old");
 }
 
+TEST_F(HighScoreFile, AHugeFileIsReadNoFurtherThanATableCanReach) {
+  FillTable("old");
+  WriteRec("Ann\r\n" + std::string(10 << 20, '9') + "\r\nlate\r\n");
+  LoadHighScores();
+  EXPECT_EQ(HighScores[0][0], "Ann");
+  EXPECT_LE(HighScores[0][1].size(), 4u << 10);
+  EXPECT_EQ(HighScores[0][2], "old") << "what lies beyond the first 4 KiB is not read";
+}
+
 TEST_F(HighScoreFile, FailedSaveLeavesTheOldFileWholeAndTheTableAsItWas) {
   WriteRec("kept\r\n");
   std::filesystem::create_directory(InFolder("Bubble.rec.tmp"));  // blocks the new table
   HighScores[0] = {"Zed", "000900", "d"};
-  EXPECT_FALSE(SaveHighScores());
+  EXPECT_NE(SaveHighScores(), std::nullopt);
   EXPECT_EQ(ReadRec(), "kept\r\n");
   EXPECT_EQ(HighScores[0][0], "Zed");
 }

@@ -123,16 +123,16 @@ TEST_F(SavedGame, FilesThatAreNotSavedGamesAreRefusedWithAMessageAndTheGameUntou
     return std::string(good).replace(at, bytes.size(), bytes);
   };
   const std::vector<std::pair<std::string, std::string>> files = {
-      {"short.sv", good.substr(0, 363)}, {"long.sv", good + '\0'},
-      {"cell8.sv", changed(0, "\x08")},   {"cellminus.sv", changed(0, "\xff\xff")},
-      {"score.sv", changed(363, "\x80")}};
+      {"short.sv", good.substr(0, 363)},  {"cell8.sv", changed(0, "\x08")},
+      {"cellminus.sv", changed(0, "\xff\xff")}, {"score.sv", changed(363, "\x80")},
+      {"fewballs.sv", changed(358, std::string("\x02\x00", 2))}};  // 3 bubbles, BallCount 2
   for (const auto& [name, bytes] : files) Write(InFolder(name), bytes);
 
   Board.fill(0);
   Score = 5;
   const std::string before = EncodeSavedGame();
-  for (const std::string name : {"short.sv", "long.sv", "cell8.sv", "cellminus.sv", "score.sv",
-                                 "missing.sv", "save"}) {
+  for (const std::string name : {"short.sv", "cell8.sv", "cellminus.sv", "score.sv",
+                                 "fewballs.sv", "missing.sv", "save"}) {
     fake.messages.clear();
     fake.fileAnswers = {InFolder(name)};
     EXPECT_FALSE(LoadGame()) << name;
@@ -142,6 +142,17 @@ TEST_F(SavedGame, FilesThatAreNotSavedGamesAreRefusedWithAMessageAndTheGameUntou
     EXPECT_NE(fake.messages[0].text.find(InFolder(name)), std::string::npos) << name;
   }
   EXPECT_NE(fake.messages[0].text.find("could not be read"), std::string::npos) << "a folder";
+}
+
+TEST_F(SavedGame, ALongerFileLoadsFromItsFirst364BytesAndTheRestIsIgnored) {
+  const std::string saved = EncodeSavedGame();
+  Write(InFolder("long.sv"), saved + std::string(100000, '\x7f'));
+  Board.fill(0);
+  BallCount = 0;
+  fake.fileAnswers = {InFolder("long.sv")};
+  EXPECT_TRUE(LoadGame());
+  EXPECT_EQ(EncodeSavedGame(), saved);
+  EXPECT_TRUE(fake.messages.empty());
 }
 
 TEST_F(SavedGame, FailedSaveIsReportedAndTheOldFileKept) {

@@ -5,9 +5,13 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QWindow>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <filesystem>
 
 #include "audio/SoundPlayer.h"
 #include "core/GameState.h"
@@ -15,6 +19,7 @@
 #include "graphics/GDIPLUSLib.h"
 #include "graphics/HandCursor.h"
 #include "shell/Form1.h"
+#include "shell/ResourceFolder.h"
 #include "shell/Screens.h"
 #include "tests/support/GameTest.h"
 
@@ -69,6 +74,20 @@ class MainWindow : public GameTest {
 
   Form1 window;
 };
+
+using StartUp = GameTest;
+
+TEST_F(StartUp, AMissingResourceFolderIsNamedInABoxAndNothingIsPlayed) {
+  EXPECT_TRUE(CheckResourceFolder());
+  EXPECT_TRUE(fake.messages.empty());
+
+  std::filesystem::remove(folder / "res");
+  EXPECT_FALSE(CheckResourceFolder());
+  ASSERT_EQ(fake.messages.size(), 1u);
+  EXPECT_NE(fake.messages[0].text.find((folder / "res").string()), std::string::npos)
+      << fake.messages[0].text;
+  EXPECT_EQ(fake.messages[0].icon, Platform::Icon::Warning);
+}
 
 TEST_F(MainWindow, ArrowKeysTurnTheAimInHalfEvenStepsWithinItsLimits) {
   PlayScreenCurrent();
@@ -220,6 +239,40 @@ TEST_F(MainWindow, ATickPushesWhenDueThenDrawsThenPresentsAndIsNeverReentered) {
   EXPECT_EQ(Board[CellIndex(0, 0)] != 0, true) << "two new rows came in";
   Screens[ScreenMenu] = menu;
   EXPECT_EQ(log, (EventLog{"draw", "present", "push", "draw", "present"}));
+}
+
+// What the window shows is read back from its backing store, the picture the display gets.
+TEST_F(MainWindow, TheWindowShowsEveryPresentedFrameExactlyWhateverChanged) {
+  window.show();
+  for (int i = 0; i < 100 && !window.windowHandle()->isExposed(); ++i) {
+    QCoreApplication::processEvents();
+  }
+  ASSERT_TRUE(window.windowHandle()->isExposed());
+  const auto expectShown = [&](const char* what) {
+    const QImage shown = window.screen()->grabWindow(window.winId(), 0, 0, 800, 600).toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              BackBuffer()->convertToFormat(QImage::Format_RGB32))
+        << what;
+  };
+  const BrushHandle red = MakeBrush(0, 0, 255, 255);
+  const BrushHandle sea = MakeBrush(80, 48, 16, 255);
+
+  window.Timer1_Timer();
+  expectShown("the menu");
+  FillRect(400, 300, 1, 1, red);
+  Present();
+  expectShown("one pixel");
+  FillRect(0, 0, 3, 2, red);
+  FillRect(790, 580, 10, 20, red);
+  Present();
+  expectShown("two far corners");
+  Present();
+  expectShown("nothing changed");
+  FillRect(0, 0, 800, 600, sea);
+  Present();
+  expectShown("the whole frame");
+  window.Timer1_Timer();
+  expectShown("the menu again");
 }
 
 TEST_F(MainWindow, APushThatFindsNoRoomEndsTheGame) {

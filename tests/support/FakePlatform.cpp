@@ -50,4 +50,10 @@ void FakePlatform::EndProgram() {
   throw ProgramEnded();
 }
 
+std::optional<std::string> FakePlatform::Environment(const std::string& name) {
+  const auto found = environment.find(name);
+  if (found == environment.end()) return std::nullopt;
+  return found->second;
+}
+
 }  // namespace marlquin::test

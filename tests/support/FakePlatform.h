@@ -5,7 +5,9 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -51,6 +53,8 @@ class FakePlatform final : public Platform {
   std::string shortDate = "05/12/2026";
   std::string yymmdd = "26-12-05";
   std::string programFolder;
+  std::set<std::string> readOnlyFolders;
+  std::map<std::string, std::string> environment;
 
   Answer MessageBox(const std::string& text, const std::string& title, Buttons buttons,
                     Icon icon) override;
@@ -67,6 +71,8 @@ class FakePlatform final : public Platform {
   std::string DateYYMMDD() override { return yymmdd; }
   void SetPointerVisible(bool visible) override { pointerVisible = visible; }
   std::string ProgramFolder() override { return programFolder; }
+  bool CanWriteIn(const std::string& folder) override { return !readOnlyFolders.contains(folder); }
+  std::optional<std::string> Environment(const std::string& name) override;
 };
 
 }  // namespace marlquin::test

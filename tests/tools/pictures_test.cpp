@@ -4,6 +4,8 @@
 #include <QRect>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -338,6 +340,38 @@ TEST(Pictures, SeaIsOpaqueAndCreaturesAreCutOut) {
         << name;
     EXPECT_GT(MeanAlpha(creature, creature.rect()), 0.15) << name << " is nearly empty";
   }
+}
+
+// Mean difference per channel (0..255) between two pictures of one size.
+double MeanDifference(const QImage& a, const QImage& b) {
+  double sum = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+             std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+    }
+  }
+  return sum / (4.0 * a.width() * a.height());
+}
+
+QImage Shrunk(const QImage& picture, QSize size) {
+  return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+TEST(Pictures, DesktopIconsAreTheWindowIconAtEveryThemeSize) {
+  const std::filesystem::path theme = std::filesystem::path(MARLQUIN_ASSETGEN_ICON_DIR) / "hicolor";
+  const QImage window = Picture("icon.png");
+  for (const int size : {16, 32, 48, 64, 128, 256}) {
+    const std::string sizeName = std::to_string(size) + "x" + std::to_string(size);
+    const std::filesystem::path file = theme / sizeName / "apps" / "marlquin.png";
+    const QImage icon = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icon.size(), QSize(size, size)) << file;
+    // Compared at the smallest size, where only the picture itself can differ.
+    const QSize smallest(16, 16);
+    EXPECT_LT(MeanDifference(Shrunk(icon, smallest), Shrunk(window, smallest)), 8.0) << sizeName;
+  }
+  EXPECT_EQ(FileBytes(theme / "64x64" / "apps" / "marlquin.png"), FileBytes(ResFolder() / "icon.png"));
 }
 
 }  // namespace

@@ -19,13 +19,15 @@ namespace {
 
 constexpr int MusicKilobits = 160;
 constexpr int DingKilobits = 128;
+constexpr int WindowIconSize = 64;
+constexpr int IconThemeSizes[] = {16, 32, 48, 64, 128, 256};
 
 void WritePictures(const std::filesystem::path& folder) {
   const std::vector<QImage> balls = BallPictures();
   for (size_t i = 0; i < balls.size(); ++i) {
     SavePng(folder / ("b" + std::to_string(i) + ".png"), balls[i]);
   }
-  SavePng(folder / "icon.png", WindowIcon());
+  SavePng(folder / "icon.png", WindowIcon(WindowIconSize));
   SavePng(folder / "btnface.png", ButtonFaces());
   SavePng(folder / "bt1.png", ToggleSheet(ToggleIcon::Speaker));
   SavePng(folder / "bt2.png", ToggleSheet(ToggleIcon::Note));
@@ -60,6 +62,15 @@ void WriteAssetSet(const std::filesystem::path& folder) {
   std::filesystem::create_directories(folder);
   WritePictures(folder);
   WriteSounds(folder);
+}
+
+void WriteIconTheme(const std::filesystem::path& folder) {
+  for (const int size : IconThemeSizes) {
+    const std::string sizeName = std::to_string(size) + "x" + std::to_string(size);
+    const std::filesystem::path apps = folder / "hicolor" / sizeName / "apps";
+    std::filesystem::create_directories(apps);
+    SavePng(apps / "marlquin.png", WindowIcon(size));
+  }
 }
 
 }  // namespace marlquin::assetgen

@@ -216,23 +216,25 @@ std::vector<QImage> BallPictures() {
   return balls;
 }
 
-QImage WindowIcon() {
-  constexpr int Size = 64;
-  constexpr double Radius = 15.5;
+QImage WindowIcon(int size) {
+  // Laid out on a 64-pixel grid and scaled, so every size shows the same picture.
+  const double scale = size / 64.0;
+  const double radius = 15.5 * scale;
   const struct {
     QPointF centre;
     int style;
   } cluster[] = {{{20.0, 43.0}, 0}, {{44.0, 43.0}, 3}, {{32.0, 22.0}, 1}};
-  QImage icon = BlankImage(Size, Size);
+  QImage icon = BlankImage(size, size);
   QPainter painter(&icon);
   Smooth(painter);
   for (const auto& ball : cluster) {
     const BallStyle& style = ColourStyles[ball.style];
-    painter.drawImage(0, 0, OrbImage(Size, Size, ball.centre, Radius, style.body));
-    painter.setPen(QPen(style.markEdge, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPointF centre = ball.centre * scale;
+    painter.drawImage(0, 0, OrbImage(size, size, centre, radius, style.body));
+    painter.setPen(QPen(style.markEdge, 1.8 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(style.mark);
-    painter.drawPath(SymbolPath(style.symbol, ball.centre + QPointF(0.3, 0.8), Radius * 0.85));
-    DrawGloss(painter, ball.centre, Radius);
+    painter.drawPath(SymbolPath(style.symbol, centre + QPointF(0.3, 0.8) * scale, radius * 0.85));
+    DrawGloss(painter, centre, radius);
   }
   return icon;
 }

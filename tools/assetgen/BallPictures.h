@@ -13,7 +13,7 @@ constexpr int BallSize = 30;
 // the ball shows through, and a spare iridescent ball.
 std::vector<QImage> BallPictures();
 
-// 64 x 64: three of the game's balls in a cluster.
-QImage WindowIcon();
+// size x size: three of the game's balls in a cluster. The window's icon is 64 x 64.
+QImage WindowIcon(int size);
 
 }  // namespace marlquin::assetgen

@@ -1,5 +1,6 @@
-// marlquin-assetgen --out <res folder> [--font <heavy TrueType font>]
-// Draws every picture and synthesises every sound the game reads from res/.
+// marlquin-assetgen --out <res folder> [--font <heavy TrueType font>] [--icons <folder>]
+// Draws every picture and synthesises every sound the game reads from res/, and the
+// desktop icons when asked.
 #include <QGuiApplication>
 #include <cstdlib>
 #include <exception>
@@ -15,6 +16,7 @@ namespace {
 struct Options {
   std::string out;
   std::string font;
+  std::string icons;
 };
 
 std::optional<Options> ParseOptions(int argc, char** argv) {
@@ -26,6 +28,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
       options.out = argv[i + 1];
     } else if (flag == "--font") {
       options.font = argv[i + 1];
+    } else if (flag == "--icons") {
+      options.icons = argv[i + 1];
     } else {
       return std::nullopt;
     }
@@ -39,7 +43,7 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
   const std::optional<Options> options = ParseOptions(argc, argv);
   if (!options) {
-    std::cerr << "usage: marlquin-assetgen --out <dir> [--font <Lato-Black.ttf>]\n";
+    std::cerr << "usage: marlquin-assetgen --out <dir> [--font <Lato-Black.ttf>] [--icons <dir>]\n";
     return 2;
   }
   // The build machine may have no display.
@@ -52,6 +56,7 @@ int main(int argc, char** argv) {
   }
   try {
     marlquin::assetgen::WriteAssetSet(options->out);
+    if (!options->icons.empty()) marlquin::assetgen::WriteIconTheme(options->icons);
   } catch (const std::exception& error) {
     std::cerr << "marlquin-assetgen: " << error.what() << '\n';
     return 1;

@@ -43,6 +43,8 @@ class SimPlatform final : public Platform {
   std::string DateYYMMDD() override { return "26-01-01"; }
   void SetPointerVisible(bool) override {}
   std::string ProgramFolder() override { return folder_.string(); }
+  bool CanWriteIn(const std::string&) override { return true; }
+  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
 
  private:
   std::filesystem::path folder_;

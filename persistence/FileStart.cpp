@@ -1,16 +1,20 @@
-#include "persistence/WholeFile.h"
+#include "persistence/FileStart.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace marlquin {
 
 // Plain C streams: the C++ stream buffers throw on a read error such as a folder's.
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::optional<std::string> ReadFileStart(const std::string& path, size_t limit) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return std::nullopt;
   std::string bytes;
   char buffer[4096];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
+  for (size_t n; bytes.size() < limit &&
+                 (n = std::fread(buffer, 1, std::min(sizeof buffer, limit - bytes.size()), file)) > 0;) {
+    bytes.append(buffer, n);
+  }
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed) return std::nullopt;

@@ -1,0 +1,76 @@
+// Counts what a window receives from its program, as the X server sees it: the frames
+// (bursts of drawing at least a few milliseconds apart) and the pixels drawn, over a
+// number of seconds. Prints "frames N pixels P".
+#include <poll.h>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The drawing of one frame reaches the server within a millisecond or two; ticks are
+// 22 ms apart.
+constexpr uint32_t FrameGapMilliseconds = 8;
+
+struct FreeDeleter {
+  void operator()(void* p) const { std::free(p); }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s WINDOW-ID SECONDS\n", argv[0]);
+    return 2;
+  }
+  const auto window = static_cast<xcb_window_t>(std::strtoul(argv[1], nullptr, 0));
+  const double seconds = std::strtod(argv[2], nullptr);
+
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  if (xcb_connection_has_error(connection)) {
+    std::fprintf(stderr, "cannot connect to the X server\n");
+    return 1;
+  }
+  const xcb_query_extension_reply_t* damage = xcb_get_extension_data(connection, &xcb_damage_id);
+  std::unique_ptr<xcb_damage_query_version_reply_t, FreeDeleter> version(
+      damage && damage->present ? xcb_damage_query_version_reply(
+                                      connection, xcb_damage_query_version(connection, 1, 1), nullptr)
+                                : nullptr);
+  if (!version) {
+    std::fprintf(stderr, "the X server has no DAMAGE extension\n");
+    return 1;
+  }
+  const xcb_damage_damage_t watch = xcb_generate_id(connection);
+  xcb_damage_create(connection, watch, window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+  xcb_flush(connection);
+
+  long frames = 0;
+  long long pixels = 0;
+  bool seen = false;
+  uint32_t last = 0;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  pollfd input{xcb_get_file_descriptor(connection), POLLIN, 0};
+  for (auto now = std::chrono::steady_clock::now(); now < end; now = std::chrono::steady_clock::now()) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
+    poll(&input, 1, static_cast<int>(left) + 1);
+    while (std::unique_ptr<xcb_generic_event_t, FreeDeleter> event{xcb_poll_for_event(connection)}) {
+      if ((event->response_type & 0x7F) != damage->first_event + XCB_DAMAGE_NOTIFY) continue;
+      const auto* notify = reinterpret_cast<const xcb_damage_notify_event_t*>(event.get());
+      pixels += static_cast<long long>(notify->area.width) * notify->area.height;
+      if (!seen || notify->timestamp - last > FrameGapMilliseconds) ++frames;
+      seen = true;
+      last = notify->timestamp;
+    }
+    if (xcb_connection_has_error(connection)) {
+      std::fprintf(stderr, "lost the X server\n");
+      return 1;
+    }
+  }
+  std::printf("frames %ld pixels %lld\n", frames, pixels);
+  xcb_disconnect(connection);
+  return 0;
+}

@@ -1,0 +1,14 @@
+// Reading the start of a file, telling a file that cannot be read from an empty one.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace marlquin {
+
+// The file's first limit bytes (all of it when shorter), or nothing when it cannot be
+// opened or read (a folder, say).
+std::optional<std::string> ReadFileStart(const std::string& path, size_t limit);
+
+}  // namespace marlquin

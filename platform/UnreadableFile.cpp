@@ -1,0 +1,23 @@
+#include "platform/UnreadableFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <set>
+
+namespace marlquin {
+
+void ReportUnreadableFile(const std::string& path, const std::string& decoderReason) {
+  static std::set<std::string> reported;
+  if (!reported.insert(path).second) return;
+  std::string reason = decoderReason;
+  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+    std::fclose(file);
+  } else {
+    reason = std::strerror(errno);
+  }
+  std::cerr << "Marlquin: cannot read " << path << ": " << reason << std::endl;
+}
+
+}  // namespace marlquin

@@ -1,0 +1,22 @@
+#include "shell/ResourceFolder.h"
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "platform/Platform.h"
+#include "platform/ProgramPath.h"
+
+namespace marlquin {
+
+bool CheckResourceFolder() {
+  const std::string folder = ProgramFile("/res");
+  std::error_code error;
+  if (std::filesystem::is_directory(folder, error)) return true;
+  platform().MessageBox("The game's pictures and sounds were not found: the folder " + folder +
+                            " is missing. Please install the game again.",
+                        "Marlquin", Platform::Buttons::Ok, Platform::Icon::Warning);
+  return false;
+}
+
+}  // namespace marlquin
