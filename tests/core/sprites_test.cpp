@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "audio/SoundPlayer.h"
@@ -24,6 +25,13 @@ class Sprites : public ScreenTest {
     FillRect(0, 0, 800, 600, black);
     DeleteBrush(black);
   }
+  // Draws frames, each over a black screen, until `frame` of them have been drawn.
+  static void DrawUntil(int& drawn, int frame, const std::function<void()>& draw) {
+    for (; drawn < frame; ++drawn) {
+      ClearToBlack();
+      draw();
+    }
+  }
   static int Red(int x, int y) { return static_cast<int>(BackBufferPixel(x, y) >> 16 & 0xFF); }
 };
 
@@ -36,11 +44,7 @@ TEST_F(Sprites, TheLevelUpBannerRisesTenPixelsAFrameGrowingMoreOpaqueFor25Frames
   const Frame frames[] = {{1, 250, 5}, {2, 240, 15}, {13, 130, 125}, {25, 10, 245}};
   int drawn = 0;
   for (const Frame& frame : frames) {
-    while (drawn < frame.number) {
-      ClearToBlack();
-      Lvlup.Draw();
-      ++drawn;
-    }
+    DrawUntil(drawn, frame.number, [] { Lvlup.Draw(); });
     EXPECT_EQ(InkBox(Black, QRect(250, 0, 300, 320)), QRect(318, frame.top, 160, 45))
         << "frame " << frame.number;
     EXPECT_NEAR(Red(398, frame.top + 20), frame.red, 1) << "frame " << frame.number;
@@ -125,11 +129,7 @@ TEST_F(Sprites, ASwimmerPulsesWiderCentredThenGlidesOnAndReentersWhenItLeaves) {
   };
   int drawn = 0;
   for (const Frame& frame : frames) {
-    while (drawn < frame.number) {
-      ClearToBlack();
-      fish.Draw();
-      ++drawn;
-    }
+    DrawUntil(drawn, frame.number, [&] { fish.Draw(); });
     EXPECT_EQ(InkBox(Black, QRect(300, 500, 200, 100)), frame.drawn) << "frame " << frame.number;
   }
 
