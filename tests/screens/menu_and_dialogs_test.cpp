@@ -48,17 +48,6 @@ TEST_F(Menu, BeginNewShowsLoadingWhileTheGameIsPreparedAndIgnoresTheMouseMeanwhi
   EXPECT_EQ(Last(log), "loop bgm");
 }
 
-TEST_F(Menu, LeavesHeavyBlackTextCurrentAfterItsFirstFrame) {
-  Tick();
-  FillRect(0, 0, 800, 600, MakeBrush(255, 255, 255, 255));
-  DrawText(10, 10, "MMM");
-  uint32_t darkest = 0xFFFFFFFF;
-  for (int y = 10; y < 35; ++y) {
-    for (int x = 10; x < 60; ++x) darkest = std::min(darkest, BackBufferPixel(x, y));
-  }
-  EXPECT_EQ(darkest, 0xFF000000u);
-}
-
 TEST_F(Menu, HighScoreAndReturnSwitchScreensAndExitEndsAtOnce) {
   Click(395, 340);
   EXPECT_EQ(CurScreen, ScreenHighScore);
