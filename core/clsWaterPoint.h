@@ -18,6 +18,7 @@ class clsWaterPoint {
   int16_t init(double x, double y);
   // Advances the droplets and draws the visible ones.
   int16_t AutoMove(const DrawDroplet& drawWater);
+  int16_t Life() const { return life; }
 
  private:
   int16_t life = 0;
