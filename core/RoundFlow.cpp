@@ -28,10 +28,10 @@ void StartGame() {
   Ball.init(LaunchX, LaunchY);
   platform().Yield();
   ShootAngle = AngleFromAimStep(AimStep);
-  Ball.NewBall(ShootAngle, CurColor);
+  // The first path is computed only on the new board below: against an abandoned board a
+  // bubble above the launcher would end the new game before it began.
   FillBoard();
-  // A ball still flying from an abandoned game must not land in the new board. Ended only
-  // now, so that the path above was not computed against the abandoned board.
+  // A ball still flying from an abandoned game must not land in the new board.
   Ball.EndFlight();
   platform().Yield();
   PushLimit = Saturate16((int64_t{LevelCount} - Level) * FirstPushFramesPerLevel);

@@ -136,6 +136,15 @@ TEST_F(RoundFlow, AHighScoreThatCannotBeWrittenIsReportedWithTheFileAndTheReason
   EXPECT_EQ(fake.endCount, 1);
 }
 
+TEST_F(RoundFlow, ANewGameAfterAnAbandonedDeepBoardStartsInsteadOfEnding) {
+  for (int row = 0; row < LauncherRow; ++row) {
+    for (int col = 0; col < BoardCols; ++col) Board[CellIndex(col, row)] = 1;
+  }
+  EXPECT_NO_THROW(StartGame());
+  EXPECT_TRUE(fake.messages.empty());
+  EXPECT_EQ(Board[CellIndex(0, LauncherRow - 1)], EmptyCell);
+}
+
 TEST_F(RoundFlow, HugeScoresSaturateLevelAndPushLimitInsteadOfWrapping) {
   Score = 21 * 1600;
   UpdateLevel();
