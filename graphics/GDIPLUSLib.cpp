@@ -28,11 +28,91 @@ constexpr int DotsPerMeterAt96Dpi = 3780;
 constexpr char ProgramName[] = "Marlquin";
 
 // A decoded picture: the straight-alpha pixels for colour keys and opacity, the
-// premultiplied copy for fast plain blits.
+// premultiplied copy for blending, and for plain blits the picture split into the parts
+// that need blending and the opaque parts, which are copied from an RGB32 twin (the
+// painter copies those line by line); see-through parts are skipped. Drawn together the
+// parts give exactly the pixels of one blend of the whole picture.
 struct Picture {
   QImage straight;
   QImage premultiplied;
+  QImage opaque;
+  std::vector<QRect> copied;
+  std::vector<QRect> blended;
 };
+
+// Square tiles of this side are sorted into see-through, opaque or mixed.
+constexpr int TileSide = 16;
+// A see-through or opaque run narrower than this is blended with its neighbours: one more
+// drawing call costs about as much as blending that many tiles.
+constexpr int ShortestSeparateRun = 4 * TileSide;
+
+enum class Coverage { Clear, Opaque, Mixed };
+
+Coverage TileCoverage(const QImage& premultiplied, const QRect& tile) {
+  bool clear = true, opaque = true;
+  for (int y = tile.top(); y <= tile.bottom(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+    for (int x = tile.left(); x <= tile.right(); ++x) {
+      const int alpha = qAlpha(line[x]);
+      clear = clear && alpha == 0;
+      opaque = opaque && alpha == 255;
+    }
+  }
+  return clear ? Coverage::Clear : opaque ? Coverage::Opaque : Coverage::Mixed;
+}
+
+// Runs of equal tiles along each row of tiles; a row of tiles whose runs match the row
+// above extends its rectangles downwards.
+void SplitIntoParts(Picture& picture) {
+  const QImage& image = picture.premultiplied;
+  struct Run {
+    Coverage coverage;
+    int left, right;
+    bool operator==(const Run&) const = default;
+  };
+  std::vector<Run> above;
+  std::vector<QRect> open;
+  auto close = [&] {
+    for (size_t i = 0; i < above.size(); ++i) {
+      (above[i].coverage == Coverage::Opaque ? picture.copied : picture.blended).push_back(open[i]);
+    }
+  };
+  for (int top = 0; top < image.height(); top += TileSide) {
+    std::vector<Run> tiles;
+    for (int left = 0; left < image.width(); left += TileSide) {
+      const QRect tile = QRect(left, top, TileSide, TileSide).intersected(image.rect());
+      tiles.push_back({TileCoverage(image, tile), left, tile.right() + 1});
+    }
+    auto join = [](const std::vector<Run>& pieces) {
+      std::vector<Run> joined;
+      for (const Run& piece : pieces) {
+        if (!joined.empty() && joined.back().coverage == piece.coverage) {
+          joined.back().right = piece.right;
+        } else {
+          joined.push_back(piece);
+        }
+      }
+      return joined;
+    };
+    std::vector<Run> runs = join(tiles);
+    for (Run& run : runs) {
+      if (runs.size() > 1 && run.right - run.left < ShortestSeparateRun) run.coverage = Coverage::Mixed;
+    }
+    runs = join(runs);
+    std::erase_if(runs, [](const Run& run) { return run.coverage == Coverage::Clear; });
+    const int bottom = std::min(top + TileSide, image.height());
+    if (runs == above) {
+      for (QRect& part : open) part.setBottom(bottom - 1);
+      continue;
+    }
+    close();
+    above = runs;
+    open.clear();
+    for (const Run& run : runs) open.emplace_back(QPoint(run.left, top), QPoint(run.right - 1, bottom - 1));
+  }
+  close();
+  if (!picture.copied.empty()) picture.opaque = image.convertToFormat(QImage::Format_RGB32);
+}
 
 struct Layer {
   PresentTarget* target = nullptr;
@@ -123,10 +203,26 @@ ImageHandle Load(const std::string& path) {
     ReportUnreadableFile(path, reader.errorString().toStdString());
     return 0;
   }
-  Picture picture{decoded.convertToFormat(QImage::Format_ARGB32),
-                  decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied)};
+  Picture picture;
+  picture.straight = decoded.convertToFormat(QImage::Format_ARGB32);
+  picture.premultiplied = decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  SplitIntoParts(picture);
   layer().pictures.emplace_back(std::move(picture));
   return static_cast<ImageHandle>(layer().pictures.size());
+}
+
+// The source rectangle of the picture with its top-left corner at "at", unscaled.
+void Blit(const Picture& picture, const QPoint& at, const QRect& source) {
+  QPainter* painter = Painter();
+  const QPoint offset = at - source.topLeft();
+  for (const QRect& part : picture.copied) {
+    const QRect piece = part.intersected(source);
+    if (!piece.isEmpty()) painter->drawImage(piece.topLeft() + offset, picture.opaque, piece);
+  }
+  for (const QRect& part : picture.blended) {
+    const QRect piece = part.intersected(source);
+    if (!piece.isEmpty()) painter->drawImage(piece.topLeft() + offset, picture.premultiplied, piece);
+  }
 }
 
 BrushHandle Keep(QBrush brush) {
@@ -180,7 +276,7 @@ void FreeImage(ImageHandle image) {
 void DrawCached(ImageHandle image, int32_t x, int32_t y) {
   const Picture* picture = Find(image);
   if (!picture) return;
-  Painter()->drawImage(QPoint(x, y), picture->premultiplied);
+  Blit(*picture, QPoint(x, y), picture->premultiplied.rect());
 }
 
 void DrawImage(ImageHandle image, int32_t x, int32_t y, int32_t w, int32_t h, int32_t srcX,
@@ -192,7 +288,7 @@ void DrawImage(ImageHandle image, int32_t x, int32_t y, int32_t w, int32_t h, in
   if (source.isEmpty()) return;
   const QPoint at(x + source.x() - srcX, y + source.y() - srcY);
   if (key == NoColorKey && alpha == 1.0f) {
-    Painter()->drawImage(at, picture->premultiplied, source);
+    Blit(*picture, at, source);
   } else {
     Painter()->drawImage(at, Tinted(*picture, source, alpha, key));
   }

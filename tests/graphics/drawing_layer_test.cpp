@@ -49,6 +49,43 @@ TEST_F(DrawingLayer, PlainBlitCopiesTheSubRectangleUnchanged) {
   EXPECT_EQ(BackBufferPixel(9, 10), Black);
 }
 
+// Plain blits copy opaque areas and skip see-through ones instead of blending them: the
+// pixels must be those of one blend of the whole picture, wherever it lands.
+TEST_F(DrawingLayer, PlainBlitsGiveThePixelsOfBlendingTheWholePicture) {
+  for (int band = 0; band < 20; ++band) {
+    const BrushHandle brush = MakeBrush(band * 13, 255 - band * 11, band * 7, 255);
+    FillRect(0, static_cast<int16_t>(band * 30), 800, 30, brush);
+    DeleteBrush(brush);
+  }
+  // Two bands with opaque, clear and half-transparent areas side by side, in a different
+  // order in each, every area wider than a drawing part.
+  const std::string path = WritePicture(InFolder("parts.png"), 230, 100, [](int x, int y) {
+    const int area = (x < 80 ? 0 : x < 160 ? 1 : 2) + (y < 64 ? 0 : 2);
+    if (area % 3 == 0) return QColor(x * 3 % 256, y * 2, 200);
+    if (area % 3 == 1) return QColor(0, 0, 0, 0);
+    return QColor(x % 256, 40, y * 2, (x * 7 + y * 5) % 256);
+  });
+  const ImageHandle picture = LoadImageFile(path);
+  QImage expected = BackBuffer()->copy();
+  const QImage source = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&expected);
+  const struct {
+    QPoint at;
+    QRect part;
+  } blits[] = {{{-7, 13}, source.rect()}, {{700, 560}, source.rect()}, {{300, 300}, {30, 5, 180, 90}}};
+  for (const auto& blit : blits) {
+    if (blit.part == source.rect()) {
+      DrawCached(picture, blit.at.x(), blit.at.y());
+    } else {
+      DrawImage(picture, blit.at.x(), blit.at.y(), blit.part.width(), blit.part.height(),
+                blit.part.x(), blit.part.y(), 1.0f, NoColorKey);
+    }
+    painter.drawImage(blit.at, source, blit.part);
+  }
+  painter.end();
+  EXPECT_TRUE(*BackBuffer() == expected);
+}
+
 TEST_F(DrawingLayer, HalfOpacityFadesColoursButNotGreys) {
   DrawImage(Strip(), 10, 10, 3, 1, 0, 0, 0.5f, NoColorKey);
   const uint32_t red = BackBufferPixel(10, 10);
