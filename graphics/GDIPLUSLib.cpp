@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
@@ -121,7 +122,9 @@ struct Layer {
   std::vector<std::optional<Picture>> pictures;
   std::vector<std::optional<QBrush>> brushes;
   std::optional<QFont> font;
+  double textMargin = 0;
   std::optional<QColor> textColor;
+  std::map<std::pair<QString, QString>, std::unique_ptr<QTextLayout>> laidOutTexts;
   std::map<QString, std::optional<QString>> familyLookups;
   ImageHandle buttonFace = 0;
 };
@@ -223,6 +226,37 @@ void Blit(const Picture& picture, const QPoint& at, const QRect& source) {
     const QRect piece = part.intersected(source);
     if (!piece.isEmpty()) painter->drawImage(piece.topLeft() + offset, picture.premultiplied, piece);
   }
+}
+
+// The same few texts come every frame; the score makes new ones, so the kept layouts are
+// dropped together when there are this many.
+constexpr size_t MostLaidOutTexts = 64;
+
+// Left-aligned lines as the painter lays out a text box: each line starts on a whole
+// pixel, the font's leading below the one before.
+QTextLayout& LaidOut(const QString& text, const QFont& font) {
+  auto& texts = layer().laidOutTexts;
+  auto key = std::make_pair(font.key(), text);
+  if (auto hit = texts.find(key); hit != texts.end()) return *hit->second;
+  if (texts.size() >= MostLaidOutTexts) texts.clear();
+  QImage* device = &layer().backBuffer;
+  auto layout = std::make_unique<QTextLayout>(text, font, device);
+  QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+  option.setWrapMode(QTextOption::ManualWrap);
+  option.setFlags(QTextOption::IncludeTrailingSpaces);
+  layout->setTextOption(option);
+  layout->setCacheEnabled(true);
+  const qreal leading = QFontMetricsF(font, device).leading();
+  qreal height = -leading;
+  layout->beginLayout();
+  for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+    line.setLineWidth(0x01000000);
+    height = std::ceil(height + leading);
+    line.setPosition(QPointF(0, height));
+    height += line.height();
+  }
+  layout->endLayout();
+  return *texts.emplace(std::move(key), std::move(layout)).first->second;
 }
 
 BrushHandle Keep(QBrush brush) {
@@ -355,6 +389,8 @@ void SetFont(const std::string& family, float points, int32_t style) {
   font.setUnderline((style & Underline) != 0);
   font.setStrikeOut((style & Strikeout) != 0);
   layer().font = font;
+  // A sixth of an em before the first letter, as text layout boxes traditionally pad.
+  layer().textMargin = QFontInfo(font).pixelSize() / 6.0;
 }
 
 void SetTextColor(int c1, int c2, int c3, int c4) {
@@ -365,14 +401,11 @@ void DrawText(int16_t x, int16_t y, const std::string& text) {
   Layer& state = layer();
   if (!Painter() || !state.font || !state.textColor || text.empty()) return;
   QString lines = QString::fromStdString(text);
-  lines.replace("\r\n", "\n").replace('\r', '\n');
+  lines.replace("\r\n", "\n").replace('\r', '\n').replace('\n', QChar::LineSeparator);
+  const QTextLayout& layout = LaidOut(lines, *state.font);
   QPainter* painter = Painter();
-  painter->setFont(*state.font);
   painter->setPen(*state.textColor);
-  // A sixth of an em before the first letter, as text layout boxes traditionally pad.
-  const double margin = QFontInfo(*state.font).pixelSize() / 6.0;
-  painter->drawText(QRectF(x + margin, y, 4000, 4000),
-                    Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, lines);
+  for (int i = 0; i < layout.lineCount(); ++i) layout.lineAt(i).draw(painter, QPointF(x + state.textMargin, y));
 }
 
 uint32_t MakeColor(int a1, int a2, int a3, int a4) {

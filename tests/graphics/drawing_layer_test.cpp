@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <filesystem>
@@ -168,6 +169,42 @@ TEST_F(DrawingLayer, TextNeedsAFontAndKeepsTheLastOneWhenAFamilyIsMissing) {
   ClearTo(Black);
   DrawText(10, 10, "");
   EXPECT_TRUE(InkBox(Black, QRect(0, 0, 200, 60)).isEmpty());
+}
+
+// Laid-out text is kept from frame to frame: it must still give the painter's own text
+// pixels, a sixth of an em in from the left, whatever font, colour and text come along.
+TEST_F(DrawingLayer, TextGivesThePaintersOwnTextPixels) {
+  std::vector<std::string> installed;
+  for (const QString& family : QFontDatabase::families()) installed.push_back(family.toStdString());
+  const QString family = QString::fromStdString(ChooseFontFamily("Arial Black", installed).value());
+  const struct {
+    float points;
+    int style;
+    const char* text;
+  } cases[] = {{12, Regular, "00420"}, {12, Regular, " 12"},      {12, Regular, "Begin New"},
+               {16, Bold, "00420"}, {11, Bold, "H\r\nH\nlast"}, {9.5f, Italic, "Loading ..."}};
+  int colour = 0;
+  for (const auto& c : cases) {
+    ClearTo(Black);
+    SetFont("Arial Black", c.points, c.style);
+    SetTextColor(colour, 255 - colour, 90, 255);
+    QImage expected = BackBuffer()->copy();
+    DrawText(37, 41, c.text);
+
+    QFont font(family);
+    font.setPointSizeF(c.points);
+    font.setBold((c.style & Bold) != 0);
+    font.setItalic((c.style & Italic) != 0);
+    QPainter painter(&expected);
+    painter.setFont(font);
+    painter.setPen(QColor(90, 255 - colour, colour));
+    painter.drawText(QRectF(37 + QFontInfo(font).pixelSize() / 6.0, 41, 4000, 4000),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     QString(c.text).replace("\r\n", "\n"));
+    painter.end();
+    EXPECT_TRUE(*BackBuffer() == expected) << c.text;
+    colour += 40;
+  }
 }
 
 TEST_F(DrawingLayer, TwelvePointsIsASixteenPixelEmAndLineBreaksStartNewLines) {
