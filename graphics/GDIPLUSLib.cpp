@@ -45,7 +45,7 @@ struct Picture {
 constexpr int TileSide = 16;
 // A see-through or opaque run narrower than this is blended with its neighbours: one more
 // drawing call costs about as much as blending that many tiles.
-constexpr int ShortestSeparateRun = 4 * TileSide;
+constexpr int ShortestSeparateRun = 8 * TileSide;
 
 enum class Coverage { Clear, Opaque, Mixed };
 
