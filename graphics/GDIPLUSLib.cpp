@@ -32,13 +32,16 @@ constexpr char ProgramName[] = "Marlquin";
 // premultiplied copy for blending, and for plain blits the picture split into the parts
 // that need blending and the opaque parts, which are copied from an RGB32 twin (the
 // painter copies those line by line); see-through parts are skipped. Drawn together the
-// parts give exactly the pixels of one blend of the whole picture.
+// parts give exactly the pixels of one blend of the whole picture. A picture drawn with a
+// colour key keeps its keyed copy, made on first use.
 struct Picture {
   QImage straight;
   QImage premultiplied;
   QImage opaque;
   std::vector<QRect> copied;
   std::vector<QRect> blended;
+  QImage keyed;
+  uint32_t keyedWith = NoColorKey;
 };
 
 // Square tiles of this side are sorted into see-through, opaque or mixed.
@@ -136,10 +139,10 @@ Layer& layer() {
 
 QPainter* Painter() { return layer().painter.get(); }
 
-const Picture* Find(ImageHandle image) {
+Picture* Find(ImageHandle image) {
   auto& pictures = layer().pictures;
   if (image < 1 || static_cast<size_t>(image) > pictures.size()) return nullptr;
-  const auto& slot = pictures[static_cast<size_t>(image) - 1];
+  auto& slot = pictures[static_cast<size_t>(image) - 1];
   return slot ? &*slot : nullptr;
 }
 
@@ -315,7 +318,7 @@ void DrawCached(ImageHandle image, int32_t x, int32_t y) {
 
 void DrawImage(ImageHandle image, int32_t x, int32_t y, int32_t w, int32_t h, int32_t srcX,
                int32_t srcY, float alpha, uint32_t key) {
-  const Picture* picture = Find(image);
+  Picture* picture = Find(image);
   if (!picture) return;
   const QRect wanted(srcX, srcY, w, h);
   const QRect source = wanted.intersected(picture->straight.rect());
@@ -323,6 +326,12 @@ void DrawImage(ImageHandle image, int32_t x, int32_t y, int32_t w, int32_t h, in
   const QPoint at(x + source.x() - srcX, y + source.y() - srcY);
   if (key == NoColorKey && alpha == 1.0f) {
     Blit(*picture, at, source);
+  } else if (alpha == 1.0f) {
+    if (picture->keyedWith != key) {
+      picture->keyed = Tinted(*picture, picture->straight.rect(), 1.0f, key);
+      picture->keyedWith = key;
+    }
+    Painter()->drawImage(at, picture->keyed, source);
   } else {
     Painter()->drawImage(at, Tinted(*picture, source, alpha, key));
   }
@@ -340,8 +349,10 @@ void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int3
   if (!picture || dw <= 0 || dh <= 0) return;
   const QRect source = QRect(sx, sy, sw, sh).intersected(picture->straight.rect());
   if (source.isEmpty()) return;
-  const QImage part = alpha == 1.0f ? picture->premultiplied.copy(source)
-                                    : Tinted(*picture, source, alpha, NoColorKey);
+  const QImage& whole = picture->premultiplied;
+  const QImage part = alpha != 1.0f      ? Tinted(*picture, source, alpha, NoColorKey)
+                      : source == whole.rect() ? whole
+                                               : whole.copy(source);
   QPainter* painter = Painter();
   painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
   painter->drawImage(QRectF(dx, dy, dw, dh), part, QRectF(part.rect()));

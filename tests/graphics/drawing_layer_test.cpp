@@ -96,7 +96,13 @@ TEST_F(DrawingLayer, HalfOpacityFadesColoursButNotGreys) {
 }
 
 TEST_F(DrawingLayer, ColourKeyDropsMagentaWhateverItsAlphaButNotItsNeighbours) {
-  DrawImage(Strip(), 10, 10, 6, 1, 0, 0, 1.0f, ColorKey);
+  // A part first, then the whole: the keyed picture is kept from the first draw.
+  const ImageHandle strip = Strip();
+  DrawImage(strip, 20, 12, 3, 1, 2, 0, 1.0f, ColorKey);
+  EXPECT_EQ(BackBufferPixel(20, 12), 0xFF808080u);
+  EXPECT_EQ(BackBufferPixel(21, 12), Black);
+  EXPECT_EQ(BackBufferPixel(22, 12), 0xFFFE00FFu);
+  DrawImage(strip, 10, 10, 6, 1, 0, 0, 1.0f, ColorKey);
   EXPECT_EQ(BackBufferPixel(10, 10), 0xFFFF0000u);
   EXPECT_EQ(BackBufferPixel(13, 10), Black);
   EXPECT_EQ(BackBufferPixel(14, 10), 0xFFFE00FFu);
