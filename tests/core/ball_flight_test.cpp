@@ -88,7 +88,7 @@ TEST_F(BallFlight, ShotPlaysThreePositionsPerFrameAndLandsInTheCellComputedAtLau
   EXPECT_FALSE(Ball.Flying);
   EXPECT_EQ(Board[CellIndex(5, 0)], 3);  // the pushed bubble there is overwritten
   EXPECT_EQ(BallCount, 23);
-  EXPECT_EQ(log.back(), "play Ding");
+  EXPECT_EQ(Last(log), "play Ding");
   // The next ball takes the launcher colour and is aimed against the new board.
   EXPECT_EQ(Ball.Color, 5);
   EXPECT_EQ(Ball.LandRow(), 2);

@@ -87,6 +87,7 @@ TEST_F(RoundFlow, RankingScoreIsInsertedBelowTheBetterOnesAndTheFifthGoesToTheSp
   fake.inputAnswers = {"Ann\r\nLee"};
   EXPECT_THROW(GameOver(), ProgramEnded);
 
+  ASSERT_FALSE(fake.messages.empty());
   EXPECT_EQ(fake.messages[0].text, "Game over");
   EXPECT_EQ(fake.inputPrompts, (std::vector<std::string>{"Please input your name|Congratulation"}));
   EXPECT_EQ(Table(),

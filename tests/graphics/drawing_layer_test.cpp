@@ -7,6 +7,8 @@
 #include <sstream>
 #include <vector>
 
+#include <unistd.h>
+
 #include "graphics/GDIPLUSLib.h"
 #include "platform/ProgramPath.h"
 #include "tests/support/GameTest.h"
@@ -314,7 +316,8 @@ TEST_F(DrawingLayer, ALayerThatCannotStartSaysErrorZeroOneAndDrawsNothing) {
 }
 
 TEST(ResourcePaths, AnyCaseAndSeparatorReachTheOneResFolder) {
-  const auto folder = std::filesystem::temp_directory_path() / "marlquin-paths";
+  // A name of this process's own: other test runs may share the machine.
+  const auto folder = std::filesystem::temp_directory_path() / ("marlquin-paths-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder / "res" / "sound");
   QImage(1, 1, QImage::Format_ARGB32).save(QString::fromStdString((folder / "res" / "Bg.png").string()));
   const std::string expected = (folder / "res" / "Bg.png").string();

@@ -107,6 +107,11 @@ TEST_F(Widgets, TheHoveredWidgetOwnsTheHandAndTheSystemPointerHides) {
   EXPECT_EQ(HandOwner, 0);
   EXPECT_TRUE(fake.pointerVisible);
 
+  first.MouseMove(10, 10);
+  first.MouseMove(10, 50);  // off again with no reset between: the widget gives the hand up
+  EXPECT_EQ(HandOwner, 0);
+  EXPECT_TRUE(fake.pointerVisible);
+
   SetHand(first.OwnerId(), 0, 5, 5);
   ReleaseHand(second.OwnerId());
   EXPECT_FALSE(fake.pointerVisible);
@@ -149,7 +154,8 @@ TEST_F(Widgets, FacesComeFromTheSheetCellOfHoverAndPressAndTheHoverUnderlines) {
   clsTButton defaultFace;
   defaultFace.init(150, 40, "X", 0);
   defaultFace.SetLocation(0, 300);
-  defaultFace.Draw();  // draws the shared face without a crash even when none was loaded
+  defaultFace.Draw();
+  EXPECT_NE(BackBufferPixel(20, 320), 0u) << "the shared face over the clear buffer";
 }
 
 }  // namespace

@@ -70,6 +70,7 @@ TEST_F(SavedGame, SaveAndLoadRestoreBoardAndCountersButKeepColoursAndAim) {
 
   fake.fileAnswers = {path};
   EXPECT_TRUE(LoadGame());
+  ASSERT_FALSE(fake.fileDialogs.empty());
   EXPECT_EQ(fake.fileDialogs.back().title, "Open Game save file");
   EXPECT_EQ(EncodeSavedGame(), saved);
   EXPECT_EQ(Board[CellIndex(2, 1)], 3);
@@ -140,6 +141,7 @@ TEST_F(SavedGame, FilesThatAreNotSavedGamesAreRefusedWithAMessageAndTheGameUntou
     EXPECT_EQ(fake.messages[0].icon, Platform::Icon::Warning) << name;
     EXPECT_NE(fake.messages[0].text.find(InFolder(name)), std::string::npos) << name;
   }
+  EXPECT_NE(fake.messages[0].text.find("could not be read"), std::string::npos) << "a folder";
 }
 
 TEST_F(SavedGame, ALongerFileLoadsFromItsFirst364BytesAndTheRestIsIgnored) {
@@ -163,6 +165,13 @@ TEST_F(SavedGame, FailedSaveIsReportedAndTheOldFileKept) {
   EXPECT_EQ(fake.messages[1].icon, Platform::Icon::Warning);
   EXPECT_EQ(fake.messages[1].text.find("Game has been saved"), std::string::npos);
   EXPECT_EQ(Read(path), "old");
+
+  const std::string folder = InFolder("save/folder.sv");
+  std::filesystem::create_directory(folder);
+  fake.fileAnswers = {folder};
+  SaveGame();
+  EXPECT_EQ(fake.messages.back().icon, Platform::Icon::Warning);
+  EXPECT_FALSE(std::filesystem::exists(folder + ".tmp"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "audio/SoundPlayer.h"
 #include "core/GameState.h"
@@ -25,12 +26,6 @@ using Menu = ScreenTest;
 using Dialogs = ScreenTest;
 using HighScoreTable = ScreenTest;
 
-// The width of the translucent box the dialogs draw at (235, 210), read along y = 212.
-int BoxWidth() {
-  const QRect box = InkBox(ScreenTest::SeaColour, QRect(200, 212, 600, 1));
-  return box.isEmpty() ? 0 : box.right() - 235;
-}
-
 void StartPlaying() {
   NewGame();
   CurScreen = ScreenPlay;
@@ -50,18 +45,7 @@ TEST_F(Menu, BeginNewShowsLoadingWhileTheGameIsPreparedAndIgnoresTheMouseMeanwhi
   EXPECT_EQ(fake.endCount, 0);
   EXPECT_EQ(CurScreen, ScreenPlay);
   EXPECT_FALSE(MenuScreen->IsLoading());
-  EXPECT_EQ(log.back(), "loop bgm");
-}
-
-TEST_F(Menu, LeavesHeavyBlackTextCurrentAfterItsFirstFrame) {
-  Tick();
-  FillRect(0, 0, 800, 600, MakeBrush(255, 255, 255, 255));
-  DrawText(10, 10, "MMM");
-  uint32_t darkest = 0xFFFFFFFF;
-  for (int y = 10; y < 35; ++y) {
-    for (int x = 10; x < 60; ++x) darkest = std::min(darkest, BackBufferPixel(x, y));
-  }
-  EXPECT_EQ(darkest, 0xFF000000u);
+  EXPECT_EQ(Last(log), "loop bgm");
 }
 
 TEST_F(Menu, HighScoreAndReturnSwitchScreensAndExitEndsAtOnce) {
@@ -77,7 +61,7 @@ TEST_F(Menu, HighScoreAndReturnSwitchScreensAndExitEndsAtOnce) {
 TEST_F(Menu, LoadGameBeforeAnyGamePreparesThePlayScreenAndACancelStaysOnTheMenu) {
   Click(395, 280);  // Load Game, cancelled
   EXPECT_EQ(CurScreen, ScreenMenu);
-  EXPECT_EQ(log.back(), "loop bgm") << "the music starts even so";
+  EXPECT_EQ(Last(log), "loop bgm") << "the music starts even so";
   EXPECT_TRUE(PlayScreen->IsInitialized());
 
   Board.fill(0);
@@ -122,6 +106,37 @@ TEST_F(Menu, TheSpritesSwimBehindEveryScreenThatDrawsTheSea) {
   EXPECT_EQ(MenuScreen->Sprite(0).Phase(), phase + 2);
 }
 
+TEST_F(Menu, TheMusicFollowsTheGameAndItsToggleAcrossGames) {
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool playing;
+  };
+  const auto returnToMenu = [] {
+    Click(100, 320);
+    Tick();
+    Tick();
+    Click(505, 360);
+  };
+  const Step steps[] = {
+      {"Begin New", [] { Click(395, 220); }, true},
+      {"music toggle off", [] { Click(134, 524); }, false},
+      {"music toggle on", [] { Click(134, 524); }, true},
+      {"effects toggle", [] { Click(64, 524); }, true},
+      {"Return and OK", returnToMenu, false},
+      {"High Score and back", [] { Click(395, 340); Click(395, 470); }, false},
+      {"Load Game, cancelled", [] { Click(395, 280); }, true},
+      {"Begin New while it plays", [] { Click(395, 220); }, true},
+      {"music toggle off", [] { Click(134, 524); }, false},
+      {"Return and OK", returnToMenu, false},
+      {"Begin New with the music switched off", [] { Click(395, 220); }, false},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_EQ(SoundMode("bgm"), step.playing ? "playing" : "stopped") << step.what;
+  }
+}
+
 TEST_F(HighScoreTable, ShowsTheFileAsStoredAndFollowsItsEditsOnTheNextFrame) {
   CurScreen = ScreenHighScore;
   Tick();
@@ -140,26 +155,15 @@ TEST_F(HighScoreTable, ShowsTheFileAsStoredAndFollowsItsEditsOnTheNextFrame) {
   EXPECT_EQ(HighScores[0][0], "Edited");
 }
 
-TEST_F(Dialogs, PauseGrowsOverTheRunningGameAndContinueReturnsToIt) {
+TEST_F(Dialogs, PauseOpensOnlyOverTheRunningGameWhichGoesOnAndContinueReturnsToIt) {
   PauseDialog->Show();
   EXPECT_EQ(CurScreen, ScreenMenu) << "pause opens only over the play screen";
 
   StartPlaying();
   const int16_t tick = PushTick;
-  PauseDialog->Show();  // draws once: the 70 x 40 box, never shown
+  PauseDialog->Show();  // draws once, never shown
   EXPECT_EQ(CurScreen, ScreenPause);
-  std::vector<int> widths;
-  std::vector<bool> iconShown;
-  for (int frame = 0; frame < 3; ++frame) {
-    Tick();
-    widths.push_back(BoxWidth());
-    iconShown.push_back(BackBufferPixel(300, 240) == 0xFFFF0000u);
-    if (iconShown.back()) {
-      EXPECT_NE(BackBufferPixel(282, 222), 0xFFFF00FFu) << "magenta is the key";
-    }
-  }
-  EXPECT_EQ(widths, (std::vector<int>{140, 220, 335}));
-  EXPECT_EQ(iconShown, (std::vector<bool>{false, true, true})) << "contents from the third draw";
+  for (int frame = 0; frame < 3; ++frame) Tick();
   EXPECT_EQ(PushTick, tick + 4) << "the game runs on beneath the dialog";
 
   Click(100, 260);  // where Pause was: the dialog takes the mouse
@@ -168,25 +172,20 @@ TEST_F(Dialogs, PauseGrowsOverTheRunningGameAndContinueReturnsToIt) {
   EXPECT_EQ(CurScreen, ScreenPlay);
 }
 
-TEST_F(Dialogs, TheReturnQuestionGrowsAndOkLeavesForTheSilentMenu) {
+TEST_F(Dialogs, TheReturnQuestionStaysOpenUntilAnsweredAndOkLeavesForTheSilentMenu) {
   StartPlaying();
   PlayLoop("bgm");
   Click(100, 320);  // Return
   EXPECT_EQ(CurScreen, ScreenDialog);
   EXPECT_EQ(ReturnAskId, 36000);
-  std::vector<int> widths;
-  for (int frame = 0; frame < 3; ++frame) {
-    Tick();
-    widths.push_back(BoxWidth());
-  }
-  EXPECT_EQ(widths, (std::vector<int>{140, 220, 355}));
-  EXPECT_FALSE(InkBox(SeaColour, QRect(240, 255, 340, 60)).isEmpty()) << "the question's text";
+  Tick();
+  Tick();
 
   Click(400, 300);  // neither button: answer 0, the dialog stays
   EXPECT_EQ(CurScreen, ScreenDialog);
   Click(505, 360);  // OK
   EXPECT_EQ(CurScreen, ScreenMenu);
-  EXPECT_EQ(log.back(), "stop bgm");
+  EXPECT_EQ(Last(log), "stop bgm");
 }
 
 TEST_F(Dialogs, CancelGivesTheGameBackWithTheMusicPlaying) {

@@ -76,7 +76,10 @@ void GameTest::ScriptRandom(std::vector<double> values) {
   next_ = 0;
 }
 
-void GameTest::StartGraphics() { ASSERT_TRUE(InitGraphics(nullptr, 800, 600)); }
+void GameTest::StartGraphics() {
+  ASSERT_TRUE(InitGraphics(nullptr, 800, 600));
+  LoadHandCursor();  // a handle kept from an earlier test's layer would draw another picture
+}
 
 void GameTest::Place(std::initializer_list<std::initializer_list<int>> cells) {
   for (const auto& cell : cells) {

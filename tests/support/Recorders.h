@@ -14,6 +14,9 @@ namespace marlquin::test {
 
 using EventLog = std::vector<std::string>;
 
+// The latest event, or "" when there is none, so a check fails instead of crashing.
+inline std::string Last(const EventLog& log) { return log.empty() ? "" : log.back(); }
+
 class RecordingAudio final : public AudioBackend {
  public:
   explicit RecordingAudio(EventLog& log) : log_(log) {}

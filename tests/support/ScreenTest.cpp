@@ -4,6 +4,7 @@
 
 #include "graphics/GDIPLUSLib.h"
 #include "graphics/HandCursor.h"
+#include "shell/Gamectrl.h"
 #include "shell/Screens.h"
 #include "tests/support/Pictures.h"
 
@@ -64,6 +65,15 @@ void ScreenTest::TearDown() {
   GameTest::TearDown();
 }
 
+void ScreenTest::StartGame(double first, double second) {
+  std::vector<double> draws(44, 0.0);
+  draws.push_back(first);
+  draws.push_back(second);
+  ScriptRandom(draws);
+  NewGame();
+  CurScreen = ScreenPlay;
+}
+
 void ScreenTest::Tick() { Screens[CurScreen]->Draw(); }
 
 void ScreenTest::MoveTo(int16_t x, int16_t y) {
@@ -77,6 +87,27 @@ void ScreenTest::Click(int16_t x, int16_t y) {
   Screens[CurScreen]->MouseDown();
   ResetCursor();
   Screens[CurScreen]->MouseUp();
+}
+
+bool ScreenTest::AreaLooksLike(const QRect& area, uint32_t background,
+                               const std::function<void()>& reference) {
+  const QImage seen = BackBuffer()->copy(area);
+  const BrushHandle fill = MakeBrush(background & 0xFF, background >> 8 & 0xFF,
+                                     background >> 16 & 0xFF, background >> 24);
+  FillRect(area.x(), area.y(), static_cast<int16_t>(area.width()),
+           static_cast<int16_t>(area.height()), fill);
+  DeleteBrush(fill);
+  reference();
+  return BackBuffer()->copy(area) == seen;
+}
+
+bool ScreenTest::ShowsText(const QRect& area, uint32_t background, int16_t x, int16_t y,
+                           const std::string& text, float points, uint32_t colour) {
+  return AreaLooksLike(area, background, [&] {
+    SetFont("Arial Black", points, Regular);
+    SetTextColor(colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF, colour >> 24);
+    DrawText(x, y, text);
+  });
 }
 
 }  // namespace marlquin::test

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "tests/support/GameTest.h"
 
@@ -21,8 +24,18 @@ class ScreenTest : public GameTest {
   // The window's handling of a click at (x, y).
   static void Click(int16_t x, int16_t y);
   static void MoveTo(int16_t x, int16_t y);
+  // Whether the area of the back buffer looks exactly as it does when only `reference` is
+  // drawn there over a plain fill of `background` (ARGB).
+  static bool AreaLooksLike(const QRect& area, uint32_t background,
+                            const std::function<void()>& reference);
+  // The same for a text in Arial Black of the given size and ARGB colour at (x, y).
+  static bool ShowsText(const QRect& area, uint32_t background, int16_t x, int16_t y,
+                        const std::string& text, float points, uint32_t colour);
 
  protected:
+  // A new game whose board is all colour 1 in rows 0..3, with the two given starting
+  // colours' random draws; the play screen is made current.
+  void StartGame(double first = 0.0, double second = 0.9);
   void SetUp() override;
   void TearDown() override;
 };

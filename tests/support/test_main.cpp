@@ -5,16 +5,19 @@
 #include <QApplication>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
-  const auto home = std::filesystem::temp_directory_path() / "marlquin-test-home";
-  std::filesystem::create_directories(home);
+  std::string home = (std::filesystem::temp_directory_path() / "marlquin-test-home-XXXXXX").string();
+  if (mkdtemp(home.data()) == nullptr) return 1;  // private (0700) and this run's own
   setenv("XDG_CONFIG_HOME", home.c_str(), 0);
-  std::filesystem::permissions(home, std::filesystem::perms::owner_all);
   setenv("XDG_RUNTIME_DIR", home.c_str(), 0);
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  std::error_code ignored;
+  std::filesystem::remove_all(home, ignored);
+  return result;
 }

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <unistd.h>
 
 namespace marlquin::assetgen::test {
 namespace {
@@ -100,7 +101,9 @@ double RmsOf(const Pcm& pcm) {
 }
 
 std::filesystem::path GenerateInto(const std::string& folderName, const std::string& fontPath) {
-  const auto folder = std::filesystem::temp_directory_path() / ("marlquin-assetgen-" + folderName);
+  // A name of this process's own: other test runs may share the machine.
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("marlquin-assetgen-" + folderName + "-" + std::to_string(getpid()));
   std::filesystem::remove_all(folder);
   const std::string command = std::string("\"") + MARLQUIN_ASSETGEN_PROGRAM + "\" --out \"" +
                               folder.string() + "\" --font \"" + fontPath + "\" 2>/dev/null";
