@@ -65,15 +65,47 @@ Coverage TileCoverage(const QImage& premultiplied, const QRect& tile) {
   return clear ? Coverage::Clear : opaque ? Coverage::Opaque : Coverage::Mixed;
 }
 
-// Runs of equal tiles along each row of tiles; a row of tiles whose runs match the row
-// above extends its rectangles downwards.
+// Tiles side by side of one coverage, from x = left to just before right.
+struct Run {
+  Coverage coverage;
+  int left, right;
+  bool operator==(const Run&) const = default;
+};
+
+std::vector<Run> Joined(const std::vector<Run>& runs) {
+  std::vector<Run> joined;
+  for (const Run& run : runs) {
+    if (!joined.empty() && joined.back().coverage == run.coverage) {
+      joined.back().right = run.right;
+    } else {
+      joined.push_back(run);
+    }
+  }
+  return joined;
+}
+
+// What must be drawn of the row of tiles starting at y = top: the see-through runs left
+// out, short runs blended with their neighbours.
+std::vector<Run> DrawnRuns(const QImage& image, int top) {
+  std::vector<Run> tiles;
+  for (int left = 0; left < image.width(); left += TileSide) {
+    const QRect tile = QRect(left, top, TileSide, TileSide).intersected(image.rect());
+    tiles.push_back({TileCoverage(image, tile), left, tile.right() + 1});
+  }
+  std::vector<Run> runs = Joined(tiles);
+  if (runs.size() > 1) {
+    for (Run& run : runs) {
+      if (run.right - run.left < ShortestSeparateRun) run.coverage = Coverage::Mixed;
+    }
+  }
+  runs = Joined(runs);
+  std::erase_if(runs, [](const Run& run) { return run.coverage == Coverage::Clear; });
+  return runs;
+}
+
+// A row of tiles drawn like the row above extends that row's rectangles downwards.
 void SplitIntoParts(Picture& picture) {
   const QImage& image = picture.premultiplied;
-  struct Run {
-    Coverage coverage;
-    int left, right;
-    bool operator==(const Run&) const = default;
-  };
   std::vector<Run> above;
   std::vector<QRect> open;
   auto close = [&] {
@@ -82,37 +114,18 @@ void SplitIntoParts(Picture& picture) {
     }
   };
   for (int top = 0; top < image.height(); top += TileSide) {
-    std::vector<Run> tiles;
-    for (int left = 0; left < image.width(); left += TileSide) {
-      const QRect tile = QRect(left, top, TileSide, TileSide).intersected(image.rect());
-      tiles.push_back({TileCoverage(image, tile), left, tile.right() + 1});
-    }
-    auto join = [](const std::vector<Run>& pieces) {
-      std::vector<Run> joined;
-      for (const Run& piece : pieces) {
-        if (!joined.empty() && joined.back().coverage == piece.coverage) {
-          joined.back().right = piece.right;
-        } else {
-          joined.push_back(piece);
-        }
-      }
-      return joined;
-    };
-    std::vector<Run> runs = join(tiles);
-    for (Run& run : runs) {
-      if (runs.size() > 1 && run.right - run.left < ShortestSeparateRun) run.coverage = Coverage::Mixed;
-    }
-    runs = join(runs);
-    std::erase_if(runs, [](const Run& run) { return run.coverage == Coverage::Clear; });
-    const int bottom = std::min(top + TileSide, image.height());
+    const std::vector<Run> runs = DrawnRuns(image, top);
+    const int bottom = std::min(top + TileSide, image.height()) - 1;
     if (runs == above) {
-      for (QRect& part : open) part.setBottom(bottom - 1);
+      for (QRect& part : open) part.setBottom(bottom);
       continue;
     }
     close();
     above = runs;
     open.clear();
-    for (const Run& run : runs) open.emplace_back(QPoint(run.left, top), QPoint(run.right - 1, bottom - 1));
+    for (const Run& run : runs) {
+      open.emplace_back(QPoint(run.left, top), QPoint(run.right - 1, bottom));
+    }
   }
   close();
   if (!picture.copied.empty()) picture.opaque = image.convertToFormat(QImage::Format_RGB32);
@@ -223,11 +236,15 @@ void Blit(const Picture& picture, const QPoint& at, const QRect& source) {
   const QPoint offset = at - source.topLeft();
   for (const QRect& part : picture.copied) {
     const QRect piece = part.intersected(source);
-    if (!piece.isEmpty()) painter->drawImage(piece.topLeft() + offset, picture.opaque, piece);
+    if (!piece.isEmpty()) {
+      painter->drawImage(piece.topLeft() + offset, picture.opaque, piece);
+    }
   }
   for (const QRect& part : picture.blended) {
     const QRect piece = part.intersected(source);
-    if (!piece.isEmpty()) painter->drawImage(piece.topLeft() + offset, picture.premultiplied, piece);
+    if (!piece.isEmpty()) {
+      painter->drawImage(piece.topLeft() + offset, picture.premultiplied, piece);
+    }
   }
 }
 
@@ -416,7 +433,8 @@ void DrawText(int16_t x, int16_t y, const std::string& text) {
   const QTextLayout& layout = LaidOut(lines, *state.font);
   QPainter* painter = Painter();
   painter->setPen(*state.textColor);
-  for (int i = 0; i < layout.lineCount(); ++i) layout.lineAt(i).draw(painter, QPointF(x + state.textMargin, y));
+  const QPointF at(x + state.textMargin, y);
+  for (int i = 0; i < layout.lineCount(); ++i) layout.lineAt(i).draw(painter, at);
 }
 
 uint32_t MakeColor(int a1, int a2, int a3, int a4) {

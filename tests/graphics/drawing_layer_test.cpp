@@ -61,21 +61,24 @@ TEST_F(DrawingLayer, PlainBlitsGiveThePixelsOfBlendingTheWholePicture) {
     DeleteBrush(brush);
   }
   // Two bands with opaque, clear and half-transparent areas side by side, in a different
-  // order in each, every area wider than a drawing part.
-  const std::string path = WritePicture(InFolder("parts.png"), 230, 100, [](int x, int y) {
-    const int area = (x < 80 ? 0 : x < 160 ? 1 : 2) + (y < 64 ? 0 : 2);
+  // order in each, every area wide enough to be drawn on its own.
+  const std::string path = WritePicture(InFolder("parts.png"), 450, 100, [](int x, int y) {
+    const int area = x / 150 + (y < 64 ? 0 : 2);
     if (area % 3 == 0) return QColor(x * 3 % 256, y * 2, 200);
     if (area % 3 == 1) return QColor(0, 0, 0, 0);
     return QColor(x % 256, 40, y * 2, (x * 7 + y * 5) % 256);
   });
   const ImageHandle picture = LoadImageFile(path);
   QImage expected = BackBuffer()->copy();
-  const QImage source = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const QImage source =
+      QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   QPainter painter(&expected);
   const struct {
     QPoint at;
     QRect part;
-  } blits[] = {{{-7, 13}, source.rect()}, {{700, 560}, source.rect()}, {{300, 300}, {30, 5, 180, 90}}};
+  } blits[] = {{{-7, 13}, source.rect()},  // off the left edge
+               {{500, 560}, source.rect()},  // off the right and bottom edges
+               {{300, 300}, {30, 5, 380, 90}}};
   for (const auto& blit : blits) {
     if (blit.part == source.rect()) {
       DrawCached(picture, blit.at.x(), blit.at.y());
