@@ -10,8 +10,8 @@
 #include "bench/BenchSetup.h"
 #include "core/GameState.h"
 #include "core/Random.h"
+#include "core/RoundFlow.h"
 #include "core/clsBall.h"
-#include "shell/Gamectrl.h"
 
 namespace marlquin::bench {
 namespace {

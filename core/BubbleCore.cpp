@@ -2,7 +2,7 @@
 
 #include "audio/SoundPlayer.h"
 #include "core/GameState.h"
-#include "core/RoundFlow.h"
+#include "core/Progress.h"
 #include "core/Rounding.h"
 #include "core/ShotEffects.h"
 
@@ -14,8 +14,12 @@ constexpr int16_t DropFactor = 2;   // 20 points
 constexpr int MinimumGroup = 3;
 
 // The splash appears at the top of a cell's row, centred on where the column lies in an
-// even row, in screen coordinates.
-void Splash(int col, int row) { Effects().WaterPointInit(30.0 * col + 257, row * RowHeight + 60); }
+// even row, in window coordinates.
+void Splash(int col, int row) {
+  constexpr int EvenRow = 0;
+  Effects().WaterPointInit(CellLeft(col, EvenRow) + BallRadius + BoardLeft,
+                           CellTop(row) + BoardTop);
+}
 
 void DecrementBallCount(int amount = 1) { BallCount = Saturate16(int32_t{BallCount} - amount); }
 
@@ -74,10 +78,7 @@ void DropFloating() {
     for (int16_t row = 0; row < BoardRows; ++row) {
       const int index = CellIndex(col, row);
       if (Board[index] == EmptyCell || InList(LinkList, index)) continue;
-      int16_t x = RoundToInt16(30.0 * col);
-      const int16_t y = RoundToInt16(row * RowHeight);
-      if (!IsOddRow(row)) x = RoundToInt16(x + 15.0);
-      Effects().DropAdd(x, y, Board[index]);
+      Effects().DropAdd(RoundToInt16(CellLeft(col, row)), RoundToInt16(CellTop(row)), Board[index]);
       int16_t factor = DropFactor;
       ClearCell(col, row, factor);
       DecrementBallCount();
@@ -86,6 +87,8 @@ void DropFloating() {
 }
 
 void LinkFill(int16_t col, int16_t row) {
+  // No more bubbles can hang from the top than lie on the board, so with BallCount kept
+  // right this bound never cuts a search short; it caps the search should the count be off.
   if (static_cast<int>(LinkList.size()) > BallCount + 1) return;
   if (!OnBoard(col, row)) return;
   const int index = CellIndex(col, row);
@@ -105,7 +108,7 @@ void BlastBomb(int16_t col, int16_t row) {
     ClearCell(next.col, next.row, factor);
   }
   const int d = IsOddRow(row) ? col - 1 : col;
-  Effects().WaterPointInit(30.0 * d + 257, (row + 1) * RowHeight + 60);
+  Splash(d, row + 1);
   LinkList.clear();
   DropFloating();
 }

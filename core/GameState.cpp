@@ -24,7 +24,7 @@ std::vector<int16_t> VisitList;
 std::vector<int16_t> LinkList;
 int16_t MatchCount = 0;
 
-double CellLeft(int col, int row) { return CellWidth * col + (IsOddRow(row) ? 0 : 15); }
+double CellLeft(int col, int row) { return CellWidth * col + (IsOddRow(row) ? 0 : BallRadius); }
 
 double CellTop(int row) { return row * RowHeight; }
 

@@ -16,8 +16,15 @@ inline constexpr int BoardRows = 16;
 inline constexpr int BoardCells = BoardCols * BoardRows;
 inline constexpr int LauncherRow = 14;  // a ball that would rest here ends the game
 
-inline constexpr int CellWidth = 30;
-inline constexpr double RowHeight = 25.98076211353317;  // 15 x sqrt(3), never rounded to 26
+inline constexpr int BallSize = 30;
+inline constexpr int BallRadius = BallSize / 2;
+inline constexpr int CellWidth = BallSize;
+inline constexpr double RowHeight = 25.98076211353317;  // radius x sqrt(3), never rounded to 26
+
+// Where the board sits in the window: a board position (a ball's top-left corner) is
+// drawn at (x + BoardLeft, y + BoardTop).
+inline constexpr int BoardLeft = 227;
+inline constexpr int BoardTop = 60;
 
 // Cell values: 0 empty, 1..6 a bubble of that colour, 7 a bomb (blasts as it lands).
 inline constexpr int16_t EmptyCell = 0;
@@ -52,6 +59,8 @@ constexpr bool OnBoard(int col, int row) {
 }
 constexpr int CellIndex(int col, int row) { return row * BoardCols + col; }
 
+inline constexpr int16_t AimLimit = 40;  // AimStep stays within -AimLimit..AimLimit
+
 // The aim angle for an aim step; the literal 3.141593 is part of the game's feel.
 constexpr double AngleFromAimStep(int aimStep) { return (45 - aimStep) * 3.141593 / 90; }
 
@@ -63,7 +72,8 @@ double CellTop(int row);
 // it at every one of its positions.
 inline Cell CellAt(double x, double y) {
   const int16_t row = RoundToInt16(y / RowHeight);
-  const int16_t col = IsOddRow(row) ? RoundToInt16(x / CellWidth) : RoundToInt16((x - 15) / CellWidth);
+  const int16_t col =
+      IsOddRow(row) ? RoundToInt16(x / CellWidth) : RoundToInt16((x - BallRadius) / CellWidth);
   return {col, row};
 }
 

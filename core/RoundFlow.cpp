@@ -1,50 +1,62 @@
 #include "core/RoundFlow.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <optional>
-#include <string>
 
 #include "core/GameState.h"
+#include "core/Progress.h"
+#include "core/Random.h"
 #include "core/Rounding.h"
 #include "core/clsBall.h"
-#include "core/clsLvlup.h"
-#include "persistence/HighScoreFile.h"
 #include "platform/Platform.h"
 
 namespace marlquin {
 namespace {
 
-constexpr char ProgramName[] = "Marlquin";
 constexpr int LastPlayRow = 13;
-constexpr int FramesPerLevelStep = 60;
-constexpr int LevelCount = 20;
+constexpr int FirstPushFramesPerLevel = 50;
+constexpr int GuideChanceIn = 7;  // a guide shot comes once in seven
 
-bool gameOverRunning = false;
-
-std::string WithoutLineBreaks(std::string name) {
-  std::erase_if(name, [](char c) { return c == '\r' || c == '\n'; });
-  return name;
-}
-
-std::string ZeroFilled(int32_t score) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%06d", score);
-  return text;
-}
-
-// Moves the table down from the fifth row to make room for score; returns its row.
-int MakeRoomFor(int32_t score) {
-  int k = 4;
-  while (k >= 0 && score > NumericValue(HighScores[k][1])) {
-    HighScores[k + 1] = HighScores[k];
-    --k;
-  }
-  return k + 1;
-}
+// Colours 1..3 for the first two balls of a game, 2 twice as often as 1 or 3.
+int16_t StartingColor() { return RoundToInt16(2 * Rnd() + 1); }
 
 }  // namespace
+
+void StartGame() {
+  Score = 0;
+  Level = 0;
+  AimStep = 0;
+  Ball.init(LaunchX, LaunchY);
+  platform().Yield();
+  ShootAngle = AngleFromAimStep(AimStep);
+  Ball.NewBall(ShootAngle, CurColor);
+  FillBoard();
+  // A ball still flying from an abandoned game must not land in the new board. Ended only
+  // now, so that the path above was not computed against the abandoned board.
+  Ball.EndFlight();
+  platform().Yield();
+  PushLimit = Saturate16((int64_t{LevelCount} - Level) * FirstPushFramesPerLevel);
+  CurColor = StartingColor();
+  NextColor = StartingColor();
+  Ball.NewBall(ShootAngle, CurColor);
+  PushTick = 0;
+}
+
+void ReadyLauncher() {
+  Ball.init(LaunchX, LaunchY);
+  AimStep = 0;
+  ShootAngle = AngleFromAimStep(AimStep);
+  CurColor = StartingColor();
+  NextColor = StartingColor();
+}
+
+void FireBall() {
+  CurColor = NextColor;
+  // Rounding 6r + 1 gives 1..7 where the two ends, colour 1 and the bomb, get half a step
+  // each: the bomb comes once in twelve shots and can never be a game's first two balls.
+  NextColor = RoundToInt16(6 * Rnd() + 1);
+  GuideShot = std::floor(GuideChanceIn * Rnd()) == 3;
+  Ball.Shoot();
+}
 
 bool AddRows() {
   platform().Yield();
@@ -52,7 +64,8 @@ bool AddRows() {
     if (Board[CellIndex(col, LastPlayRow)] != EmptyCell) return false;
   }
   for (int row = BoardRows - 1; row >= 2; --row) {
-    for (int col = 0; col < BoardCols; ++col) Board[CellIndex(col, row)] = Board[CellIndex(col, row - 2)];
+    for (int col = 0; col < BoardCols; ++col)
+      Board[CellIndex(col, row)] = Board[CellIndex(col, row - 2)];
   }
   for (int col = 0; col < BoardCols; ++col) {
     Board[CellIndex(col, 0)] = RandomBubbleColor();
@@ -61,40 +74,6 @@ bool AddRows() {
   BallCount = Saturate16(int32_t{BallCount} + 2 * BoardCols);
   Ball.NewBall(ShootAngle, CurColor);
   return true;
-}
-
-void UpdateLevel() {
-  const int16_t old = Level;
-  Level = Saturate16(static_cast<int64_t>(std::floor(Score / double{PointsPerLevel})));
-  PushLimit = Saturate16((int64_t{LevelCount} - Level) * FramesPerLevelStep);
-  if (Level != old) Lvlup.Levelup();
-}
-
-bool GameOverInProgress() { return gameOverRunning; }
-
-void GameOver() {
-  // The boxes below are modal and the frame loop stands still meanwhile, so nothing can
-  // start the sequence a second time; should anything try, it is ignored.
-  if (gameOverRunning) return;
-  struct Running {
-    Running() { gameOverRunning = true; }
-    ~Running() { gameOverRunning = false; }
-  } running;
-
-  platform().MessageBox("Game over", ProgramName, Platform::Buttons::Ok, Platform::Icon::None);
-  LoadHighScores();
-  if (Score > NumericValue(HighScores[4][1])) {
-    const std::string name =
-        WithoutLineBreaks(platform().InputBox("Please input your name", "Congratulation", ""));
-    const int row = MakeRoomFor(Score);
-    HighScores[row][1] = ZeroFilled(Score);
-    HighScores[row][0] = name;
-    HighScores[row][2] = platform().ShortDate();
-    if (const std::optional<std::string> failure = SaveHighScores()) {
-      platform().MessageBox(*failure, ProgramName, Platform::Buttons::Ok, Platform::Icon::Warning);
-    }
-  }
-  platform().EndProgram();
 }
 
 }  // namespace marlquin

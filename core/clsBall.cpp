@@ -5,7 +5,7 @@
 
 #include "core/BubbleCore.h"
 #include "core/GameState.h"
-#include "core/RoundFlow.h"
+#include "core/Progress.h"
 #include "core/Rounding.h"
 
 namespace marlquin {
@@ -14,9 +14,10 @@ clsBall Ball;
 
 namespace {
 
-// The centre of a ball stays between these x; beyond them the path is mirrored.
-constexpr double LeftWall = 15;
-constexpr double RightWall = 330;
+// The centre of a ball stays between these x; beyond them the path is mirrored. The right
+// wall is the right edge of an even row (half a cell further right) less a radius.
+constexpr double LeftWall = BallRadius;
+constexpr double RightWall = BoardCols * CellWidth;
 constexpr int16_t StepsPerFrame = 3;
 
 double FoldIntoPlayfield(double x) {
@@ -40,9 +41,9 @@ void clsBall::NewBall(double angle, int16_t color) {
   X = Srx;
   Y = Sry;
   Dist = 0;
-  PrevRow = RoundToInt16(Sry / RowHeight);
-  PrevCol = IsOddRow(PrevRow) ? RoundToInt16(Srx / double{CellWidth})
-                              : RoundToInt16((Srx - 15) / double{CellWidth});
+  const Cell start = CellAt(Srx, Sry);
+  PrevCol = start.col;
+  PrevRow = start.row;
   StepCount = 0;
   Color = color;
   GetRote(angle);
@@ -53,8 +54,8 @@ void clsBall::GetRote(double angle) {
   const double c = std::cos(angle);
   const double s = std::sin(angle);
   for (;;) {
-    const double x = FoldIntoPlayfield(Srx - Dist * c) - 15;
-    const double y = Sry - Dist * s - 15;
+    const double x = FoldIntoPlayfield(Srx - Dist * c) - BallRadius;
+    const double y = Sry - Dist * s - BallRadius;
     X = x;
     Y = y;
     const Cell cell = CellAt(x, y);

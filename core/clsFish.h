@@ -16,8 +16,6 @@ class clsFish {
   void BeginLoc();
   void Draw();
 
-  int16_t X() const { return x; }
-  int16_t Y() const { return y; }
   int16_t Phase() const { return phase; }
 
  private:

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "audio/SoundPlayer.h"
+#include "core/GameState.h"
 #include "core/Random.h"
 #include "core/Rounding.h"
 
@@ -10,11 +11,17 @@ namespace marlquin {
 
 clsWaterPoint WaterPoint;
 
+namespace {
+
+constexpr int DropletSpacing = BallSize / clsWaterPoint::Droplets;  // spread over a ball's width
+
+}  // namespace
+
 int16_t clsWaterPoint::init(double x, double y) {
   life = Frames;
   for (int i = 1; i <= Droplets; ++i) {
     speed[i] = RoundToInt16(10 * Rnd() + 6);
-    px[i] = RoundToInt16(x - 15 + 6 * i);
+    px[i] = RoundToInt16(x - BallRadius + DropletSpacing * i);
     py[i] = RoundToInt16(y);
   }
   return 0;

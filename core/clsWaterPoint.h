@@ -18,11 +18,7 @@ class clsWaterPoint {
   int16_t init(double x, double y);
   // Advances the droplets and draws the visible ones.
   int16_t AutoMove(const DrawDroplet& drawWater);
-
   int16_t Life() const { return life; }
-  int16_t DropletX(int i) const { return px[i]; }
-  int16_t DropletY(int i) const { return py[i]; }
-  int16_t DropletSpeed(int i) const { return speed[i]; }
 
  private:
   int16_t life = 0;

@@ -26,7 +26,6 @@ namespace {
 
 // 96 dots per inch, so that 12 points is a 16-pixel em whatever the screen says.
 constexpr int DotsPerMeterAt96Dpi = 3780;
-constexpr char ProgramName[] = "Marlquin";
 
 // A decoded picture: the straight-alpha pixels for colour keys and opacity, the
 // premultiplied copy for blending, and for plain blits the picture split into the parts

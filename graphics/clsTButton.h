@@ -16,7 +16,6 @@ class clsTButton final : public clsWidget {
 
   // Where the caption starts: half to even of (width - 10 per character) / 2 + left.
   int16_t CaptionX() const;
-  const std::string& Caption() const { return caption; }
 
  private:
   std::string caption;

@@ -24,7 +24,6 @@ class clsWidget {
 
   bool Hovered() const { return hovered != 0; }
   bool Pressed() const { return pressed != 0; }
-  const Rect32& Bounds() const { return bounds; }
   int32_t OwnerId() const { return ownerId; }
 
  protected:

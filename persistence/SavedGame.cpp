@@ -15,7 +15,6 @@
 namespace marlquin {
 namespace {
 
-constexpr char ProgramName[] = "Marlquin";
 constexpr char Filter[] = "*.sv|*.sv";
 constexpr int16_t HighestCell = 7;
 

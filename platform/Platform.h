@@ -9,6 +9,9 @@
 
 namespace marlquin {
 
+// The window's title and the title of the game's message boxes.
+inline constexpr char ProgramName[] = "Marlquin";
+
 class Platform {
  public:
   enum class Buttons { Ok, YesNo };

@@ -9,26 +9,26 @@ constexpr int16_t GrowHeights[FullSize] = {40, 80, 120};
 
 }  // namespace
 
-DialogPanel::~DialogPanel() { DeleteBrush(PanelBrush); }
+DialogPanel::~DialogPanel() { DeleteBrush(panelBrush_); }
 
 void DialogPanel::Open() {
-  growStep = 0;
-  DeleteBrush(PanelBrush);
-  PanelBrush = MakeGradientBrush(0, 210, 0, 390, 0x50FFFFFF, 0xC8FFFFFF);
+  growStep_ = 0;
+  DeleteBrush(panelBrush_);
+  panelBrush_ = MakeGradientBrush(0, 210, 0, 390, 0x50FFFFFF, 0xC8FFFFFF);
 }
 
 bool DialogPanel::DrawBox(int16_t fullWidth, int16_t fullHeight) {
-  const bool growing = growStep < FullSize;
-  const int16_t w = growing ? GrowWidths[growStep] : fullWidth;
-  const int16_t h = growing ? GrowHeights[growStep] : fullHeight;
-  if (growing) ++growStep;
-  FillRect(Left, Top, w, h, PanelBrush);
+  const bool growing = growStep_ < FullSize;
+  const int16_t w = growing ? GrowWidths[growStep_] : fullWidth;
+  const int16_t h = growing ? GrowHeights[growStep_] : fullHeight;
+  if (growing) ++growStep_;
+  FillRect(Left, Top, w, h, panelBrush_);
   const float left = Left, top = Top, right = float(Left + w), bottom = float(Top + h);
   DrawLine(BorderColor, 1.0f, left, top, right, top);
   DrawLine(BorderColor, 1.0f, left, top, left, bottom);
   DrawLine(BorderColor, 1.0f, left, bottom, right, bottom);
   DrawLine(BorderColor, 1.0f, right, top, right, bottom);
-  return growStep == FullSize;
+  return growStep_ == FullSize;
 }
 
 }  // namespace marlquin

@@ -23,11 +23,10 @@ class DialogPanel {
   void Open();
   // Draws this frame's box, advances the opening, and tells whether the contents show now.
   bool DrawBox(int16_t fullWidth, int16_t fullHeight);
-  uint8_t GrowStep() const { return growStep; }
 
  private:
-  BrushHandle PanelBrush = 0;
-  uint8_t growStep = 0;
+  BrushHandle panelBrush_ = 0;
+  uint8_t growStep_ = 0;
 };
 
 }  // namespace marlquin

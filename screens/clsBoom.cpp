@@ -1,5 +1,6 @@
 #include "screens/clsBoom.h"
 
+#include "core/GameState.h"
 #include "core/Rounding.h"
 #include "platform/ProgramPath.h"
 
@@ -12,8 +13,9 @@ namespace {
 constexpr int BoxSize = 100;
 constexpr int SourceWidth = 100;
 constexpr int SourceHeight = 75;
-constexpr int BoardLeft = 242;  // board x + 227, moved right half a ball
-constexpr int BoardTop = 60;
+// The box sits where the board draws the bomb, moved right half a ball.
+constexpr int BoxOffsetX = BoardLeft + BallRadius;
+constexpr int BoxOffsetY = BoardTop;
 
 }  // namespace
 
@@ -26,8 +28,8 @@ void clsBoom::LoadOnFirstUse() {
 void clsBoom::init(int16_t sx, int16_t sy) {
   LoadOnFirstUse();
   BoomFrames = Frames;
-  BoomX = Saturate16(int32_t{sx} + BoardLeft);
-  BoomY = Saturate16(int32_t{sy} + BoardTop);
+  BoomX = Saturate16(int32_t{sx} + BoxOffsetX);
+  BoomY = Saturate16(int32_t{sy} + BoxOffsetY);
 }
 
 void clsBoom::Show() {

@@ -24,9 +24,6 @@ class clsDlg final : public AbsScreen {
   void MouseDown() override;
   void Draw() override;
 
-  uint8_t GrowStep() const { return Panel.GrowStep(); }
-  uint8_t PreviousScreen() const { return PrevScreen; }
-
  private:
   uint8_t PrevScreen = 0;
   DialogPanel Panel;

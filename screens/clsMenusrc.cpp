@@ -2,7 +2,6 @@
 
 #include "audio/SoundPlayer.h"
 #include "persistence/SavedGame.h"
-#include "screens/clsPlaysrc.h"
 #include "shell/Gamectrl.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
@@ -108,11 +107,9 @@ void clsMenusrc::BeginNew() {
 void clsMenusrc::LoadSavedGame() {
   // A game loaded before any was started needs the play screen and launcher set up first;
   // that set-up lets events run, so the menu is busy meanwhile as for "Begin New".
-  if (!PlayScreen->IsInitialized()) {
-    Loading = true;
-    PrepareFirstGame();
-    Loading = false;
-  }
+  Loading = true;
+  PrepareFirstGame();  // sets up the first time only
+  Loading = false;
   if (LoadGame()) CurScreen = ScreenPlay;
   PlayLoop("bgm");
 }

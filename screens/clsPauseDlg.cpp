@@ -1,6 +1,5 @@
 #include "screens/clsPauseDlg.h"
 
-#include "screens/clsPlaysrc.h"
 #include "platform/ProgramPath.h"
 #include "shell/Screens.h"
 
@@ -26,7 +25,7 @@ void clsPauseDlg::Show() {
 }
 
 void clsPauseDlg::Draw() {
-  PlayScreen->Draw();
+  Screens[ScreenPlay]->Draw();
   if (!Panel.DrawBox(FullWidth, FullHeight)) return;
   ContinueButton.Draw();
   DrawImage(PauseIcon, 280, 220, 58, 58, 0, 0, 1.0f, ColorKey);

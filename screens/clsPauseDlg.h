@@ -21,8 +21,6 @@ class clsPauseDlg final : public AbsScreen {
   void MouseDown() override;
   void Draw() override;
 
-  uint8_t GrowStep() const { return Panel.GrowStep(); }
-
  private:
   DialogPanel Panel;
   clsTButton ContinueButton;

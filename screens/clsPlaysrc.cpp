@@ -26,9 +26,6 @@
 namespace marlquin {
 namespace {
 
-// A board position (the top-left corner of a ball) is drawn at (x + 227, y + 60).
-constexpr int BoardLeft = 227;
-constexpr int BoardTop = 60;
 constexpr int DrawnRows = 15;  // rows 0..14; row 15 is never drawn
 constexpr int ShakeWarningTicks = 12;
 constexpr int GuideImage = 7;
@@ -192,16 +189,18 @@ void clsPlaysrc::DrawCntrl(int16_t color, int16_t aim) {
   const std::array<Point32, 3> corners = LauncherPoints(aim);
   DrawImagePoints(LauncherImage, corners[0], corners[1], corners[2]);
   DrawBall(NextColor, BallColumnX, NextBallY);
-  DrawBall(color, BallColumnX, RoundHalfEven(RisePerShotFrame * ShotFrames + WaitingBallY - 15));
+  const double waitingTop =
+      RoundHalfEven(RisePerShotFrame * ShotFrames + WaitingBallY - BallRadius);
+  DrawBall(color, BallColumnX, waitingTop);
   if (GuideShot) {
     DrawCached(BallImages[GuideImage], BallColumnX + BoardLeft,
-               409 + RisePerShotFrame * ShotFrames);
+               RoundToInt32(waitingTop + BoardTop));
   }
 }
 
 void clsPlaysrc::DrawBall(int intBallType, double x, double y) {
   if (intBallType < 1 || intBallType > static_cast<int>(BallImages.size())) return;
-  DrawCached(BallImages[intBallType - 1], RoundToInt32(x + 242 - 15), RoundToInt32(y + 60));
+  DrawCached(BallImages[intBallType - 1], RoundToInt32(x + BoardLeft), RoundToInt32(y + BoardTop));
 }
 
 void clsPlaysrc::DrawWater(int16_t x, int16_t y) {
@@ -209,6 +208,8 @@ void clsPlaysrc::DrawWater(int16_t x, int16_t y) {
 }
 
 void clsPlaysrc::DrawTimeBar() {
+  // The push clock advances here only: the board descends while the play screen is drawn,
+  // also beneath the pause and message dialogs, and stands still on the other screens.
   PushTick = Saturate16(int32_t{PushTick} + 1);
   if (PushTick % BarTicksPerUpdate == 0) {
     // From level 20 on the limit is 0 or below: a push is due on every tick, so the bar is full.

@@ -34,7 +34,6 @@ class clsPlaysrc final : public AbsScreen {
 
   bool IsInitialized() const { return Initialized; }
   const clsGChkBox& SoundToggle() const { return SoundCheck; }
-  const clsGChkBox& MusicToggle() const { return MusicCheck; }
   int16_t BarHeight() const { return TimeBar.BarHeight; }
   int32_t BarGreen() const { return TimeBar.BarGreen; }
 

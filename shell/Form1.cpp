@@ -12,6 +12,7 @@
 
 #include "audio/SoundPlayer.h"
 #include "core/GameState.h"
+#include "core/Progress.h"
 #include "core/RoundFlow.h"
 #include "core/Rounding.h"
 #include "core/clsBall.h"
@@ -29,7 +30,6 @@ constexpr int PictureWidth = 800;
 constexpr int PictureHeight = 600;
 constexpr int WheelNotch = 120;
 constexpr double AimChange = 2.5;
-constexpr int16_t AimLimit = 40;
 
 // The picture area: shows the last presented frame and passes its input to the window.
 class Picture final : public QWidget {
@@ -86,7 +86,7 @@ class Picture final : public QWidget {
 }  // namespace
 
 Form1::Form1() {
-  setWindowTitle("Marlquin");
+  setWindowTitle(ProgramName);
   setFixedSize(PictureWidth + 1, PictureHeight + 1);
   setFocusPolicy(Qt::StrongFocus);
   picture = new Picture(this);

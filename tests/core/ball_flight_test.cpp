@@ -4,6 +4,7 @@
 
 #include "audio/SoundPlayer.h"
 #include "core/GameState.h"
+#include "core/Progress.h"
 #include "core/RoundFlow.h"
 #include "core/clsBall.h"
 #include "tests/support/GameTest.h"

@@ -10,6 +10,7 @@
 
 #include "core/BubbleCore.h"
 #include "core/GameState.h"
+#include "core/Progress.h"
 #include "core/RoundFlow.h"
 #include "core/clsBall.h"
 #include "persistence/HighScoreFile.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/GameState.h"
-#include "core/RoundFlow.h"
+#include "core/Progress.h"
 #include "persistence/HighScoreFile.h"
 #include "persistence/SavedGame.h"
 #include "persistence/FileStart.h"

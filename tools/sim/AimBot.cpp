@@ -12,9 +12,9 @@
 namespace marlquin::sim {
 namespace {
 
-// The launcher turns in steps of 2 between -40 and 40.
-constexpr int MinAimStep = -40;
-constexpr int MaxAimStep = 40;
+// The launcher turns in steps of 2 between -AimLimit and AimLimit.
+constexpr int MinAimStep = -AimLimit;
+constexpr int MaxAimStep = AimLimit;
 constexpr int AimStepPerKey = 2;
 
 void AimAt(int aimStep) {

@@ -1,5 +1,5 @@
-// Plays whole games headless: the game-state steps of a new game, then frame ticks
-// without drawing, the bot firing whenever the ball is back on the launcher, until
+// Plays whole games headless: the game's own start, then frame ticks without drawing,
+// the bot firing the game's own way whenever the ball is back on the launcher, until
 // game over. After every shot it checks the invariants the rules promise.
 #pragma once
 
@@ -23,12 +23,11 @@ class Simulator {
   const Totals& totals() const { return totals_; }
 
  private:
-  void StartGame();
-  void FireBall();
   std::string BrokenInvariant(int16_t longestPath) const;
 
   AimBot bot_;
   Totals totals_;
+  int16_t firstPushLimit_ = 0;  // the push limit a new game sets, until something scores
 };
 
 }  // namespace marlquin::sim
