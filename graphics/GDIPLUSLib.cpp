@@ -366,7 +366,7 @@ void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int3
   const QRect source = QRect(sx, sy, sw, sh).intersected(picture->straight.rect());
   if (source.isEmpty()) return;
   const QImage& whole = picture->premultiplied;
-  const QImage part = alpha != 1.0f      ? Tinted(*picture, source, alpha, NoColorKey)
+  const QImage part = alpha != 1.0f            ? Tinted(*picture, source, alpha, NoColorKey)
                       : source == whole.rect() ? whole
                                                : whole.copy(source);
   QPainter* painter = Painter();

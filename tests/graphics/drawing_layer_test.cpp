@@ -76,7 +76,7 @@ TEST_F(DrawingLayer, PlainBlitsGiveThePixelsOfBlendingTheWholePicture) {
   const struct {
     QPoint at;
     QRect part;
-  } blits[] = {{{-7, 13}, source.rect()},  // off the left edge
+  } blits[] = {{{-7, 13}, source.rect()},    // off the left edge
                {{500, 560}, source.rect()},  // off the right and bottom edges
                {{300, 300}, {30, 5, 380, 90}}};
   for (const auto& blit : blits) {
@@ -192,8 +192,8 @@ TEST_F(DrawingLayer, TextGivesThePaintersOwnTextPixels) {
     float points;
     int style;
     const char* text;
-  } cases[] = {{12, Regular, "00420"}, {12, Regular, " 12"},      {12, Regular, "Begin New"},
-               {16, Bold, "00420"}, {11, Bold, "H\r\nH\nlast"}, {9.5f, Italic, "Loading ..."}};
+  } cases[] = {{12, Regular, "00420"}, {12, Regular, " 12"},       {12, Regular, "Begin New"},
+               {16, Bold, "00420"},    {11, Bold, "H\r\nH\nlast"}, {9.5f, Italic, "Loading ..."}};
   int colour = 0;
   for (const auto& c : cases) {
     ClearTo(Black);
