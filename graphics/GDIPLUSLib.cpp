@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
@@ -27,11 +28,107 @@ namespace {
 constexpr int DotsPerMeterAt96Dpi = 3780;
 
 // A decoded picture: the straight-alpha pixels for colour keys and opacity, the
-// premultiplied copy for fast plain blits.
+// premultiplied copy for blending, and for plain blits the picture split into the parts
+// that need blending and the opaque parts, which are copied from an RGB32 twin (the
+// painter copies those line by line); see-through parts are skipped. Drawn together the
+// parts give exactly the pixels of one blend of the whole picture. A picture drawn with a
+// colour key keeps its keyed copy, made on first use.
 struct Picture {
   QImage straight;
   QImage premultiplied;
+  QImage opaque;
+  std::vector<QRect> copied;
+  std::vector<QRect> blended;
+  QImage keyed;
+  uint32_t keyedWith = NoColorKey;
 };
+
+// Square tiles of this side are sorted into see-through, opaque or mixed.
+constexpr int TileSide = 16;
+// A see-through or opaque run narrower than this is blended with its neighbours: one more
+// drawing call costs about as much as blending that many tiles.
+constexpr int ShortestSeparateRun = 8 * TileSide;
+
+enum class Coverage { Clear, Opaque, Mixed };
+
+Coverage TileCoverage(const QImage& premultiplied, const QRect& tile) {
+  bool clear = true, opaque = true;
+  for (int y = tile.top(); y <= tile.bottom(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+    for (int x = tile.left(); x <= tile.right(); ++x) {
+      const int alpha = qAlpha(line[x]);
+      clear = clear && alpha == 0;
+      opaque = opaque && alpha == 255;
+    }
+  }
+  return clear ? Coverage::Clear : opaque ? Coverage::Opaque : Coverage::Mixed;
+}
+
+// Tiles side by side of one coverage, from x = left to just before right.
+struct Run {
+  Coverage coverage;
+  int left, right;
+  bool operator==(const Run&) const = default;
+};
+
+std::vector<Run> Joined(const std::vector<Run>& runs) {
+  std::vector<Run> joined;
+  for (const Run& run : runs) {
+    if (!joined.empty() && joined.back().coverage == run.coverage) {
+      joined.back().right = run.right;
+    } else {
+      joined.push_back(run);
+    }
+  }
+  return joined;
+}
+
+// What must be drawn of the row of tiles starting at y = top: the see-through runs left
+// out, short runs blended with their neighbours.
+std::vector<Run> DrawnRuns(const QImage& image, int top) {
+  std::vector<Run> tiles;
+  for (int left = 0; left < image.width(); left += TileSide) {
+    const QRect tile = QRect(left, top, TileSide, TileSide).intersected(image.rect());
+    tiles.push_back({TileCoverage(image, tile), left, tile.right() + 1});
+  }
+  std::vector<Run> runs = Joined(tiles);
+  if (runs.size() > 1) {
+    for (Run& run : runs) {
+      if (run.right - run.left < ShortestSeparateRun) run.coverage = Coverage::Mixed;
+    }
+  }
+  runs = Joined(runs);
+  std::erase_if(runs, [](const Run& run) { return run.coverage == Coverage::Clear; });
+  return runs;
+}
+
+// A row of tiles drawn like the row above extends that row's rectangles downwards.
+void SplitIntoParts(Picture& picture) {
+  const QImage& image = picture.premultiplied;
+  std::vector<Run> above;
+  std::vector<QRect> open;
+  auto close = [&] {
+    for (size_t i = 0; i < above.size(); ++i) {
+      (above[i].coverage == Coverage::Opaque ? picture.copied : picture.blended).push_back(open[i]);
+    }
+  };
+  for (int top = 0; top < image.height(); top += TileSide) {
+    const std::vector<Run> runs = DrawnRuns(image, top);
+    const int bottom = std::min(top + TileSide, image.height()) - 1;
+    if (runs == above) {
+      for (QRect& part : open) part.setBottom(bottom);
+      continue;
+    }
+    close();
+    above = runs;
+    open.clear();
+    for (const Run& run : runs) {
+      open.emplace_back(QPoint(run.left, top), QPoint(run.right - 1, bottom));
+    }
+  }
+  close();
+  if (!picture.copied.empty()) picture.opaque = image.convertToFormat(QImage::Format_RGB32);
+}
 
 struct Layer {
   PresentTarget* target = nullptr;
@@ -40,7 +137,9 @@ struct Layer {
   std::vector<std::optional<Picture>> pictures;
   std::vector<std::optional<QBrush>> brushes;
   std::optional<QFont> font;
+  double textMargin = 0;
   std::optional<QColor> textColor;
+  std::map<std::pair<QString, QString>, std::unique_ptr<QTextLayout>> laidOutTexts;
   std::map<QString, std::optional<QString>> familyLookups;
   ImageHandle buttonFace = 0;
 };
@@ -52,10 +151,10 @@ Layer& layer() {
 
 QPainter* Painter() { return layer().painter.get(); }
 
-const Picture* Find(ImageHandle image) {
+Picture* Find(ImageHandle image) {
   auto& pictures = layer().pictures;
   if (image < 1 || static_cast<size_t>(image) > pictures.size()) return nullptr;
-  const auto& slot = pictures[static_cast<size_t>(image) - 1];
+  auto& slot = pictures[static_cast<size_t>(image) - 1];
   return slot ? &*slot : nullptr;
 }
 
@@ -122,10 +221,61 @@ ImageHandle Load(const std::string& path) {
     ReportUnreadableFile(path, reader.errorString().toStdString());
     return 0;
   }
-  Picture picture{decoded.convertToFormat(QImage::Format_ARGB32),
-                  decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied)};
+  Picture picture;
+  picture.straight = decoded.convertToFormat(QImage::Format_ARGB32);
+  picture.premultiplied = decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  SplitIntoParts(picture);
   layer().pictures.emplace_back(std::move(picture));
   return static_cast<ImageHandle>(layer().pictures.size());
+}
+
+// The source rectangle of the picture with its top-left corner at "at", unscaled.
+void Blit(const Picture& picture, const QPoint& at, const QRect& source) {
+  QPainter* painter = Painter();
+  const QPoint offset = at - source.topLeft();
+  for (const QRect& part : picture.copied) {
+    const QRect piece = part.intersected(source);
+    if (!piece.isEmpty()) {
+      painter->drawImage(piece.topLeft() + offset, picture.opaque, piece);
+    }
+  }
+  for (const QRect& part : picture.blended) {
+    const QRect piece = part.intersected(source);
+    if (!piece.isEmpty()) {
+      painter->drawImage(piece.topLeft() + offset, picture.premultiplied, piece);
+    }
+  }
+}
+
+// The same few texts come every frame; the score makes new ones, so the kept layouts are
+// dropped together when there are this many.
+constexpr size_t MostLaidOutTexts = 64;
+
+// Left-aligned lines as the painter lays out a text box: each line starts on a whole
+// pixel, the font's leading below the one before.
+QTextLayout& LaidOut(const QString& text, const QFont& font) {
+  auto& texts = layer().laidOutTexts;
+  auto key = std::make_pair(font.key(), text);
+  if (auto hit = texts.find(key); hit != texts.end()) return *hit->second;
+  if (texts.size() >= MostLaidOutTexts) texts.clear();
+  QImage* device = &layer().backBuffer;
+  auto layout = std::make_unique<QTextLayout>(text, font, device);
+  QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+  option.setWrapMode(QTextOption::ManualWrap);
+  option.setFlags(QTextOption::IncludeTrailingSpaces);
+  layout->setTextOption(option);
+  layout->setCacheEnabled(true);
+  const qreal leading = QFontMetricsF(font, device).leading();
+  qreal height = -leading;
+  layout->beginLayout();
+  for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+    line.setLineWidth(0x01000000);
+    height = std::ceil(height + leading);
+    line.setPosition(QPointF(0, height));
+    height += line.height();
+  }
+  layout->endLayout();
+  return *texts.emplace(std::move(key), std::move(layout)).first->second;
 }
 
 BrushHandle Keep(QBrush brush) {
@@ -179,19 +329,25 @@ void FreeImage(ImageHandle image) {
 void DrawCached(ImageHandle image, int32_t x, int32_t y) {
   const Picture* picture = Find(image);
   if (!picture) return;
-  Painter()->drawImage(QPoint(x, y), picture->premultiplied);
+  Blit(*picture, QPoint(x, y), picture->premultiplied.rect());
 }
 
 void DrawImage(ImageHandle image, int32_t x, int32_t y, int32_t w, int32_t h, int32_t srcX,
                int32_t srcY, float alpha, uint32_t key) {
-  const Picture* picture = Find(image);
+  Picture* picture = Find(image);
   if (!picture) return;
   const QRect wanted(srcX, srcY, w, h);
   const QRect source = wanted.intersected(picture->straight.rect());
   if (source.isEmpty()) return;
   const QPoint at(x + source.x() - srcX, y + source.y() - srcY);
   if (key == NoColorKey && alpha == 1.0f) {
-    Painter()->drawImage(at, picture->premultiplied, source);
+    Blit(*picture, at, source);
+  } else if (alpha == 1.0f) {
+    if (picture->keyedWith != key) {
+      picture->keyed = Tinted(*picture, picture->straight.rect(), 1.0f, key);
+      picture->keyedWith = key;
+    }
+    Painter()->drawImage(at, picture->keyed, source);
   } else {
     Painter()->drawImage(at, Tinted(*picture, source, alpha, key));
   }
@@ -209,8 +365,10 @@ void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int3
   if (!picture || dw <= 0 || dh <= 0) return;
   const QRect source = QRect(sx, sy, sw, sh).intersected(picture->straight.rect());
   if (source.isEmpty()) return;
-  const QImage part = alpha == 1.0f ? picture->premultiplied.copy(source)
-                                    : Tinted(*picture, source, alpha, NoColorKey);
+  const QImage& whole = picture->premultiplied;
+  const QImage part = alpha != 1.0f            ? Tinted(*picture, source, alpha, NoColorKey)
+                      : source == whole.rect() ? whole
+                                               : whole.copy(source);
   QPainter* painter = Painter();
   painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
   painter->drawImage(QRectF(dx, dy, dw, dh), part, QRectF(part.rect()));
@@ -258,6 +416,8 @@ void SetFont(const std::string& family, float points, int32_t style) {
   font.setUnderline((style & Underline) != 0);
   font.setStrikeOut((style & Strikeout) != 0);
   layer().font = font;
+  // A sixth of an em before the first letter, as text layout boxes traditionally pad.
+  layer().textMargin = QFontInfo(font).pixelSize() / 6.0;
 }
 
 void SetTextColor(int c1, int c2, int c3, int c4) {
@@ -268,14 +428,12 @@ void DrawText(int16_t x, int16_t y, const std::string& text) {
   Layer& state = layer();
   if (!Painter() || !state.font || !state.textColor || text.empty()) return;
   QString lines = QString::fromStdString(text);
-  lines.replace("\r\n", "\n").replace('\r', '\n');
+  lines.replace("\r\n", "\n").replace('\r', '\n').replace('\n', QChar::LineSeparator);
+  const QTextLayout& layout = LaidOut(lines, *state.font);
   QPainter* painter = Painter();
-  painter->setFont(*state.font);
   painter->setPen(*state.textColor);
-  // A sixth of an em before the first letter, as text layout boxes traditionally pad.
-  const double margin = QFontInfo(*state.font).pixelSize() / 6.0;
-  painter->drawText(QRectF(x + margin, y, 4000, 4000),
-                    Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, lines);
+  const QPointF at(x + state.textMargin, y);
+  for (int i = 0; i < layout.lineCount(); ++i) layout.lineAt(i).draw(painter, at);
 }
 
 uint32_t MakeColor(int a1, int a2, int a3, int a4) {

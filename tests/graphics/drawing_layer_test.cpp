@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <filesystem>
@@ -51,6 +52,46 @@ TEST_F(DrawingLayer, PlainBlitCopiesTheSubRectangleUnchanged) {
   EXPECT_EQ(BackBufferPixel(9, 10), Black);
 }
 
+// Plain blits copy opaque areas and skip see-through ones instead of blending them: the
+// pixels must be those of one blend of the whole picture, wherever it lands.
+TEST_F(DrawingLayer, PlainBlitsGiveThePixelsOfBlendingTheWholePicture) {
+  for (int band = 0; band < 20; ++band) {
+    const BrushHandle brush = MakeBrush(band * 13, 255 - band * 11, band * 7, 255);
+    FillRect(0, static_cast<int16_t>(band * 30), 800, 30, brush);
+    DeleteBrush(brush);
+  }
+  // Two bands with opaque, clear and half-transparent areas side by side, in a different
+  // order in each, every area wide enough to be drawn on its own.
+  const std::string path = WritePicture(InFolder("parts.png"), 450, 100, [](int x, int y) {
+    const int area = x / 150 + (y < 64 ? 0 : 2);
+    if (area % 3 == 0) return QColor(x * 3 % 256, y * 2, 200);
+    if (area % 3 == 1) return QColor(0, 0, 0, 0);
+    return QColor(x % 256, 40, y * 2, (x * 7 + y * 5) % 256);
+  });
+  const ImageHandle picture = LoadImageFile(path);
+  QImage expected = BackBuffer()->copy();
+  const QImage source =
+      QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&expected);
+  const struct {
+    QPoint at;
+    QRect part;
+  } blits[] = {{{-7, 13}, source.rect()},    // off the left edge
+               {{500, 560}, source.rect()},  // off the right and bottom edges
+               {{300, 300}, {30, 5, 380, 90}}};
+  for (const auto& blit : blits) {
+    if (blit.part == source.rect()) {
+      DrawCached(picture, blit.at.x(), blit.at.y());
+    } else {
+      DrawImage(picture, blit.at.x(), blit.at.y(), blit.part.width(), blit.part.height(),
+                blit.part.x(), blit.part.y(), 1.0f, NoColorKey);
+    }
+    painter.drawImage(blit.at, source, blit.part);
+  }
+  painter.end();
+  EXPECT_TRUE(*BackBuffer() == expected);
+}
+
 TEST_F(DrawingLayer, HalfOpacityFadesColoursButNotGreys) {
   DrawImage(Strip(), 10, 10, 3, 1, 0, 0, 0.5f, NoColorKey);
   const uint32_t red = BackBufferPixel(10, 10);
@@ -60,7 +101,13 @@ TEST_F(DrawingLayer, HalfOpacityFadesColoursButNotGreys) {
 }
 
 TEST_F(DrawingLayer, ColourKeyDropsMagentaWhateverItsAlphaButNotItsNeighbours) {
-  DrawImage(Strip(), 10, 10, 6, 1, 0, 0, 1.0f, ColorKey);
+  // A part first, then the whole: the keyed picture is kept from the first draw.
+  const ImageHandle strip = Strip();
+  DrawImage(strip, 20, 12, 3, 1, 2, 0, 1.0f, ColorKey);
+  EXPECT_EQ(BackBufferPixel(20, 12), 0xFF808080u);
+  EXPECT_EQ(BackBufferPixel(21, 12), Black);
+  EXPECT_EQ(BackBufferPixel(22, 12), 0xFFFE00FFu);
+  DrawImage(strip, 10, 10, 6, 1, 0, 0, 1.0f, ColorKey);
   EXPECT_EQ(BackBufferPixel(10, 10), 0xFFFF0000u);
   EXPECT_EQ(BackBufferPixel(13, 10), Black);
   EXPECT_EQ(BackBufferPixel(14, 10), 0xFFFE00FFu);
@@ -133,6 +180,42 @@ TEST_F(DrawingLayer, TextNeedsAFontAndKeepsTheLastOneWhenAFamilyIsMissing) {
   ClearTo(Black);
   DrawText(10, 10, "");
   EXPECT_TRUE(InkBox(Black, QRect(0, 0, 200, 60)).isEmpty());
+}
+
+// Laid-out text is kept from frame to frame: it must still give the painter's own text
+// pixels, a sixth of an em in from the left, whatever font, colour and text come along.
+TEST_F(DrawingLayer, TextGivesThePaintersOwnTextPixels) {
+  std::vector<std::string> installed;
+  for (const QString& family : QFontDatabase::families()) installed.push_back(family.toStdString());
+  const QString family = QString::fromStdString(ChooseFontFamily("Arial Black", installed).value());
+  const struct {
+    float points;
+    int style;
+    const char* text;
+  } cases[] = {{12, Regular, "00420"}, {12, Regular, " 12"},       {12, Regular, "Begin New"},
+               {16, Bold, "00420"},    {11, Bold, "H\r\nH\nlast"}, {9.5f, Italic, "Loading ..."}};
+  int colour = 0;
+  for (const auto& c : cases) {
+    ClearTo(Black);
+    SetFont("Arial Black", c.points, c.style);
+    SetTextColor(colour, 255 - colour, 90, 255);
+    QImage expected = BackBuffer()->copy();
+    DrawText(37, 41, c.text);
+
+    QFont font(family);
+    font.setPointSizeF(c.points);
+    font.setBold((c.style & Bold) != 0);
+    font.setItalic((c.style & Italic) != 0);
+    QPainter painter(&expected);
+    painter.setFont(font);
+    painter.setPen(QColor(90, 255 - colour, colour));
+    painter.drawText(QRectF(37 + QFontInfo(font).pixelSize() / 6.0, 41, 4000, 4000),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     QString(c.text).replace("\r\n", "\n"));
+    painter.end();
+    EXPECT_TRUE(*BackBuffer() == expected) << c.text;
+    colour += 40;
+  }
 }
 
 TEST_F(DrawingLayer, TwelvePointsIsASixteenPixelEmAndLineBreaksStartNewLines) {
