@@ -6,6 +6,8 @@
 #include <iostream>
 #include <set>
 
+#include "platform/Platform.h"
+
 namespace marlquin {
 
 void ReportUnreadableFile(const std::string& path, const std::string& decoderReason) {
@@ -17,7 +19,7 @@ void ReportUnreadableFile(const std::string& path, const std::string& decoderRea
   } else {
     reason = std::strerror(errno);
   }
-  std::cerr << "Marlquin: cannot read " << path << ": " << reason << std::endl;
+  std::cerr << ProgramName << ": cannot read " << path << ": " << reason << std::endl;
 }
 
 }  // namespace marlquin

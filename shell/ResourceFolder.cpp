@@ -15,7 +15,7 @@ bool CheckResourceFolder() {
   if (std::filesystem::is_directory(folder, error)) return true;
   platform().MessageBox("The game's pictures and sounds were not found: the folder " + folder +
                             " is missing. Please install the game again.",
-                        "Marlquin", Platform::Buttons::Ok, Platform::Icon::Warning);
+                        ProgramName, Platform::Buttons::Ok, Platform::Icon::Warning);
   return false;
 }
 
