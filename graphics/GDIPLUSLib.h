@@ -10,6 +10,7 @@
 #include <vector>
 
 class QImage;
+class QRegion;
 
 namespace marlquin {
 
@@ -39,7 +40,8 @@ enum FontStyle : int32_t { Regular = 0, Bold = 1, Italic = 2, Underline = 4, Str
 class PresentTarget {
  public:
   virtual ~PresentTarget() = default;
-  virtual void ShowFrame(const QImage& frame) = 0;
+  // changed: where frame can differ from the frame shown before; all else is the same.
+  virtual void ShowFrame(const QImage& frame, const QRegion& changed) = 0;
 };
 
 // Starts the layer with a width x height back buffer; false (after the "error 01" box)
@@ -87,8 +89,11 @@ void DrawLine(uint32_t color, float width, float x1, float y1, float x2, float y
 // The default face sheet of the text buttons, loaded by InitGraphics.
 ImageHandle ButtonFace();
 
-// For tests and developer tools: the back buffer as it stands.
+// For tests and developer tools: the back buffer with every call so far painted.
 const QImage* BackBuffer();
 uint32_t BackBufferPixel(int x, int y);  // unpremultiplied ARGB
+// For tests: paints the last frame's calls again over the whole buffer, reusing nothing, to
+// compare with what painting only the changed area gave.
+void RedrawWholeFrame();
 
 }  // namespace marlquin

@@ -43,8 +43,8 @@ class Picture final : public QWidget {
   }
 
   // Only what changed since the last frame is repainted, and so sent to the display.
-  void Show(const QImage& frame) {
-    const QRegion changed = shown_.Take(frame);
+  void Show(const QImage& frame, const QRegion& drawn) {
+    const QRegion changed = shown_.Take(frame, drawn);
     if (!changed.isEmpty()) repaint(changed);
   }
 
@@ -108,7 +108,9 @@ void Form1::Form_Load() {
   Timer1.start();
 }
 
-void Form1::ShowFrame(const QImage& frame) { static_cast<Picture*>(picture)->Show(frame); }
+void Form1::ShowFrame(const QImage& frame, const QRegion& changed) {
+  static_cast<Picture*>(picture)->Show(frame, changed);
+}
 
 void Form1::Timer1_Timer() {
   // A tick never runs inside another (a push lets events run), nor while the game-over

@@ -36,34 +36,43 @@ int LastDifference(const uint32_t* a, const uint32_t* b, int from, int to) {
   return x;
 }
 
-}  // namespace
-
-QRegion ShownFrame::Take(const QImage& frame) {
-  const int width = frame.width();
-  if (shown_.size() != frame.size()) {
-    shown_ = QImage(frame.size(), QImage::Format_RGB32);
-    for (int y = 0; y < frame.height(); ++y) std::memcpy(shown_.scanLine(y), Row(frame, y), width * 4);
-    return QRegion(shown_.rect());
-  }
+// The bands of changed rows inside area, copying each change into shown.
+QRegion TakeArea(const QImage& frame, QImage& shown, const QRect& area) {
   QRegion changed;
   QRect band;
-  for (int y = 0; y < frame.height(); ++y) {
+  const int left = area.left(), right = area.right();
+  for (int y = area.top(); y <= area.bottom(); ++y) {
     const uint32_t* fresh = Row(frame, y);
-    auto* shown = reinterpret_cast<uint32_t*>(shown_.scanLine(y));
-    if (Same(fresh, shown, width)) continue;
+    auto* old = reinterpret_cast<uint32_t*>(shown.scanLine(y));
+    if (Same(fresh + left, old + left, right - left + 1)) continue;
 
     if (!band.isNull() && y - band.bottom() > BandGap) {
       changed += band;
       band = QRect();
     }
     // Only the part of the row outside the band's columns can widen it.
-    const int first = FirstDifference(fresh, shown, 0, band.isNull() ? width : band.left());
-    const int last = LastDifference(fresh, shown, band.isNull() ? -1 : band.right(), width - 1);
+    const int first = FirstDifference(fresh, old, left, band.isNull() ? right + 1 : band.left());
+    const int last = LastDifference(fresh, old, band.isNull() ? left - 1 : band.right(), right);
     band = band.isNull() ? QRect(QPoint(first, y), QPoint(last, y))
                          : QRect(QPoint(first, band.top()), QPoint(last, y));
-    std::memcpy(shown + first, fresh + first, static_cast<size_t>(last - first + 1) * sizeof(uint32_t));
+    std::memcpy(old + first, fresh + first, static_cast<size_t>(last - first + 1) * sizeof(uint32_t));
   }
   if (!band.isNull()) changed += band;
+  return changed;
+}
+
+}  // namespace
+
+QRegion ShownFrame::Take(const QImage& frame, const QRegion& within) {
+  if (shown_.size() != frame.size()) {
+    shown_ = QImage(frame.size(), QImage::Format_RGB32);
+    for (int y = 0; y < frame.height(); ++y) {
+      std::memcpy(shown_.scanLine(y), Row(frame, y), static_cast<size_t>(frame.width()) * 4);
+    }
+    return QRegion(shown_.rect());
+  }
+  QRegion changed;
+  for (const QRect& area : within.intersected(shown_.rect())) changed += TakeArea(frame, shown_, area);
   return changed;
 }
 

@@ -12,6 +12,7 @@ namespace {
 
 constexpr QRgb Sea = 0xFF103050;
 constexpr QRgb Fish = 0xFFF0A020;
+const QRegion Whole(0, 0, 800, 600);
 
 QImage SeaFrame() {
   QImage frame(800, 600, QImage::Format_ARGB32_Premultiplied);
@@ -24,8 +25,8 @@ std::vector<QRect> Rects(const QRegion& region) { return {region.begin(), region
 TEST(ShownFrame, TheFirstFrameIsShownWholeAndAnUnchangedOneNotAtAll) {
   ShownFrame shown;
   const QImage frame = SeaFrame();
-  EXPECT_EQ(shown.Take(frame), QRegion(0, 0, 800, 600));
-  EXPECT_TRUE(shown.Take(frame).isEmpty());
+  EXPECT_EQ(shown.Take(frame, Whole), QRegion(0, 0, 800, 600));
+  EXPECT_TRUE(shown.Take(frame, Whole).isEmpty());
   EXPECT_EQ(shown.Picture().pixel(799, 599), Sea);
 }
 
@@ -55,25 +56,25 @@ TEST(ShownFrame, ReportsEachBandOfChangedRowsAsWideAsItsChanges) {
     SCOPED_TRACE(change.what);
     ShownFrame shown;
     QImage frame = SeaFrame();
-    shown.Take(frame);
+    shown.Take(frame, Whole);
     {
       QPainter painter(&frame);
       for (const QRect& rect : change.painted) painter.fillRect(rect, QColor::fromRgba(Fish));
     }
-    EXPECT_EQ(Rects(shown.Take(frame)), change.expected);
+    EXPECT_EQ(Rects(shown.Take(frame, Whole)), change.expected);
     EXPECT_EQ(shown.Picture().convertToFormat(QImage::Format_ARGB32_Premultiplied), frame);
-    EXPECT_TRUE(shown.Take(frame).isEmpty());
+    EXPECT_TRUE(shown.Take(frame, Whole).isEmpty());
   }
 }
 
 TEST(ShownFrame, FollowsASpriteAcrossFramesLeavingNoTrail) {
   ShownFrame shown;
   QImage sea = SeaFrame();
-  shown.Take(sea);
+  shown.Take(sea, Whole);
   for (int x = 0; x < 200; x += 7) {
     QImage frame = sea;
     QPainter(&frame).fillRect(x, 300, 20, 20, QColor::fromRgba(Fish));
-    const QRegion changed = shown.Take(frame);
+    const QRegion changed = shown.Take(frame, Whole);
     EXPECT_TRUE(changed.boundingRect().contains(QRect(x, 300, 20, 20)));
     EXPECT_EQ(shown.Picture().convertToFormat(QImage::Format_ARGB32_Premultiplied), frame);
   }
