@@ -18,26 +18,22 @@
 #include "shell/Gamectrl.h"
 #include "platform/ProgramPath.h"
 #include "shell/Screens.h"
-#include "shell/ShownFrame.h"
 
 namespace marlquin::bench {
 namespace {
 
-// Present as the window does it: the changed part of the frame found and copied into an
-// image of the window's size.
+// Present as the window does it: the changed part of the frame copied into an image of the
+// window's size.
 class ImageWindow final : public PresentTarget {
  public:
   ImageWindow() : window_(800, 600, QImage::Format_RGB32) {}
   void ShowFrame(const QImage& frame, const QRegion& changed) override {
     QPainter painter(&window_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& area : shown_.Take(frame, changed)) {
-      painter.drawImage(area.topLeft(), shown_.Picture(), area);
-    }
+    for (const QRect& area : changed) painter.drawImage(area.topLeft(), frame, area);
   }
 
  private:
-  ShownFrame shown_;
   QImage window_;
 };
 

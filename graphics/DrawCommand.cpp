@@ -67,24 +67,23 @@ bool DrawCommand::HidesAllOf(const QRect& area) const {
   return false;
 }
 
-QRect DrawCommand::PaintedWith(const QRect& reached) const {
-  const QRect rows(bounds_.left(), reached.top(), bounds_.width(), reached.height());
+DrawCommand::Cut DrawCommand::Cuts() const {
   if (const auto* fill = std::get_if<RectFill>(&call_)) {
-    return fill->brush.style() == Qt::SolidPattern ? reached : rows;
+    return fill->brush.style() == Qt::SolidPattern ? Cut::Anywhere : Cut::BetweenRows;
   }
   if (std::holds_alternative<ScaledBlit>(call_) || std::holds_alternative<MappedBlit>(call_)) {
-    return rows;
+    return Cut::BetweenRows;
   }
-  return std::holds_alternative<LineDraw>(call_) ? bounds_ : reached;
+  return std::holds_alternative<LineDraw>(call_) ? Cut::Nowhere : Cut::Anywhere;
 }
 
 QRegion DrawCommand::OpaqueArea() const {
   QRegion area;
   if (const auto* blit = std::get_if<PlainBlit>(&call_)) {
-    const QPoint offset = blit->at - blit->source.topLeft();
-    for (const QRect& part : blit->picture->copied) {
-      area += part.intersected(blit->source).translated(offset);
-    }
+    const Picture& picture = *blit->picture;
+    const bool whole = blit->source == picture.premultiplied.rect();
+    area = (whole ? picture.copiedArea : picture.copiedArea.intersected(blit->source))
+               .translated(blit->at - blit->source.topLeft());
   } else if (const auto* fill = std::get_if<RectFill>(&call_); fill && fill->brush.isOpaque()) {
     area = fill->rect;
   }
@@ -92,7 +91,7 @@ QRegion DrawCommand::OpaqueArea() const {
 }
 
 void DrawCommand::Paint(QPainter& painter, const QRegion& area) const {
-  if (std::holds_alternative<LineDraw>(call_)) {
+  if (Cuts() == Cut::Nowhere) {
     if (area.intersects(bounds_)) Draw(painter, bounds_);
     return;
   }

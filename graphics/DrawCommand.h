@@ -99,12 +99,12 @@ class DrawCommand {
   bool HidesAllOf(const QRect& area) const;
   // The pixels the call makes opaque whatever was beneath.
   QRegion OpaqueArea() const;
-  // What must be painted together with the part reached of the call's bounds. Some calls
-  // come out a little differently when cut: smoothed pictures (scaled or turned) and
-  // gradients when their rows are cut short, so they are painted in whole rows; lines,
-  // which the painter draws another way when they cross the edge of the clip, so they are
-  // painted whole.
-  QRect PaintedWith(const QRect& reached) const;
+  // Where the call may be cut when only part of it is painted again. Some calls come out a
+  // little differently when cut: smoothed pictures (scaled or turned) and gradients when
+  // their rows are cut short, lines (the painter draws them another way when they cross
+  // the edge of the clip) when cut at all.
+  enum class Cut { Anywhere, BetweenRows, Nowhere };
+  Cut Cuts() const;
   // The call's own pixels, only those inside area, which holds whatever it must paint
   // together with each part it reaches.
   void Paint(QPainter& painter, const QRegion& area) const;

@@ -30,6 +30,13 @@ namespace {
 // 96 dots per inch, so that 12 points is a 16-pixel em whatever the screen says.
 constexpr int DotsPerMeterAt96Dpi = 3780;
 
+struct FontRequest {
+  std::string family;
+  float points = 0;
+  int32_t style = 0;
+  bool operator==(const FontRequest&) const = default;
+};
+
 // Drawing calls are kept until the frame is shown (or its pixels are read), then only the
 // area where they differ from the last frame's calls is painted again; elsewhere the buffer
 // already holds exactly what painting everything would give.
@@ -40,6 +47,7 @@ struct Layer {
   std::vector<PictureRef> pictures;
   std::vector<std::optional<QBrush>> brushes;
   std::optional<QFont> font;
+  FontRequest fontRequest;  // what made font
   double textMargin = 0;
   std::optional<QColor> textColor;
   QString fontKey;
@@ -300,7 +308,11 @@ std::optional<std::string> ChooseFontFamily(const std::string& requested,
 }
 
 void SetFont(const std::string& family, float points, int32_t style) {
+  Layer& state = layer();
   if (!Painter()) return;
+  // Screens set their font every frame: making the same font again is the costly part.
+  FontRequest request{family, points, style};
+  if (state.font && state.fontRequest == request) return;
   const std::optional<QString> installed = InstalledFamily(family);
   if (!installed || points <= 0) return;
   QFont font(*installed);
@@ -309,10 +321,11 @@ void SetFont(const std::string& family, float points, int32_t style) {
   font.setItalic((style & Italic) != 0);
   font.setUnderline((style & Underline) != 0);
   font.setStrikeOut((style & Strikeout) != 0);
-  layer().font = font;
-  layer().fontKey = font.key();
+  state.font = font;
+  state.fontKey = font.key();
+  state.fontRequest = std::move(request);
   // A sixth of an em before the first letter, as text layout boxes traditionally pad.
-  layer().textMargin = QFontInfo(font).pixelSize() / 6.0;
+  state.textMargin = QFontInfo(font).pixelSize() / 6.0;
 }
 
 void SetTextColor(int c1, int c2, int c3, int c4) {

@@ -2,6 +2,9 @@
 // screen paints in full each tick, image blits with a colour key and a constant opacity,
 // stretched and rotated pictures, text in a current font and colour, lines and fills.
 // Images and brushes are numbered handles; 0 is "nothing" and draws nothing.
+// The calls of a frame are kept until Present, which paints them only where they differ
+// from the last frame's calls (FrameDamage): the buffer then holds exactly what painting
+// every call would give, and it changes at no other time.
 #pragma once
 
 #include <cstdint>

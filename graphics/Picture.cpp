@@ -91,6 +91,7 @@ void SplitIntoParts(Picture& picture) {
     }
   }
   close();
+  for (const QRect& part : picture.copied) picture.copiedArea += part;
   if (!picture.copied.empty()) picture.opaque = image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -104,11 +105,7 @@ Picture::Picture(const QImage& decoded)
   SplitIntoParts(*this);
 }
 
-bool Picture::Opaque() const {
-  int64_t area = 0;
-  for (const QRect& part : copied) area += int64_t{part.width()} * part.height();
-  return area == int64_t{premultiplied.width()} * premultiplied.height();
-}
+bool Picture::Opaque() const { return copiedArea == QRegion(premultiplied.rect()); }
 
 void Blit(QPainter& painter, const Picture& picture, QPoint at, const QRect& source,
           const QRect& within) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct Picture {
   QImage premultiplied;
   QImage opaque;
   std::vector<QRect> copied;
+  QRegion copiedArea;  // the copied parts together
   std::vector<QRect> blended;
   QImage keyed;
   uint32_t keyedWith = NoColorKey;
