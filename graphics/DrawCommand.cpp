@@ -102,57 +102,58 @@ void DrawCommand::Paint(QPainter& painter, const QRegion& area) const {
 }
 
 void DrawCommand::Draw(QPainter& painter, const QRect& within) const {
-  std::visit(
-      Overloaded{
-          [&](const PlainBlit& c) { Blit(painter, *c.picture, c.at, c.source, within); },
-          [&](const KeyedBlit& c) {
-            const Landing part = Land(c.at, c.source, within);
-            if (!part.source.isEmpty()) {
-              painter.drawImage(part.at, KeyedCopy(*c.picture, c.key), part.source);
-            }
-          },
-          [&](const FadedBlit& c) {
-            const Landing part = Land(c.at, c.source, within);
-            if (!part.source.isEmpty()) {
-              painter.drawImage(part.at, Tinted(*c.picture, part.source, c.alpha, c.key));
-            }
-          },
-          [&](const ScaledBlit& c) {
-            const QImage& whole = c.picture->premultiplied;
-            const QImage part = c.alpha != 1.0f           ? Tinted(*c.picture, c.source, c.alpha, NoColorKey)
-                                : c.source == whole.rect() ? whole
-                                                           : whole.copy(c.source);
-            Clipped(painter, within, [&] {
-              painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-              painter.drawImage(QRectF(c.target), part, QRectF(part.rect()));
-              painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            });
-          },
-          [&](const MappedBlit& c) {
-            Clipped(painter, within, [&] {
-              painter.setTransform(c.map);
-              painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-              painter.drawImage(QPointF(0, 0), c.picture->premultiplied);
-              painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-              painter.resetTransform();
-            });
-          },
-          [&](const TextDraw& c) {
-            Clipped(painter, within, [&] {
-              painter.setPen(c.color);
-              const QTextLayout& layout = c.block->layout;
-              for (int i = 0; i < layout.lineCount(); ++i) layout.lineAt(i).draw(&painter, c.at);
-            });
-          },
-          [&](const RectFill& c) { painter.fillRect(c.rect.intersected(within), c.brush); },
-          [&](const LineDraw& c) {
-            Clipped(painter, within, [&] {
-              painter.setPen(c.pen);
-              painter.drawLine(c.line);
-            });
-          },
-      },
-      call_);
+  std::visit(Overloaded{
+                 [&](const PlainBlit& c) { Blit(painter, *c.picture, c.at, c.source, within); },
+                 [&](const KeyedBlit& c) {
+                   const Landing part = Land(c.at, c.source, within);
+                   if (!part.source.isEmpty()) {
+                     painter.drawImage(part.at, KeyedCopy(*c.picture, c.key), part.source);
+                   }
+                 },
+                 [&](const FadedBlit& c) {
+                   const Landing part = Land(c.at, c.source, within);
+                   if (!part.source.isEmpty()) {
+                     painter.drawImage(part.at, Tinted(*c.picture, part.source, c.alpha, c.key));
+                   }
+                 },
+                 [&](const ScaledBlit& c) {
+                   const QImage& whole = c.picture->premultiplied;
+                   const QImage part = c.alpha != 1.0f
+                                           ? Tinted(*c.picture, c.source, c.alpha, NoColorKey)
+                                       : c.source == whole.rect() ? whole
+                                                                  : whole.copy(c.source);
+                   Clipped(painter, within, [&] {
+                     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+                     painter.drawImage(QRectF(c.target), part, QRectF(part.rect()));
+                     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+                   });
+                 },
+                 [&](const MappedBlit& c) {
+                   Clipped(painter, within, [&] {
+                     painter.setTransform(c.map);
+                     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+                     painter.drawImage(QPointF(0, 0), c.picture->premultiplied);
+                     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+                     painter.resetTransform();
+                   });
+                 },
+                 [&](const TextDraw& c) {
+                   Clipped(painter, within, [&] {
+                     painter.setPen(c.color);
+                     const QTextLayout& layout = c.block->layout;
+                     for (int i = 0; i < layout.lineCount(); ++i)
+                       layout.lineAt(i).draw(&painter, c.at);
+                   });
+                 },
+                 [&](const RectFill& c) { painter.fillRect(c.rect.intersected(within), c.brush); },
+                 [&](const LineDraw& c) {
+                   Clipped(painter, within, [&] {
+                     painter.setPen(c.pen);
+                     painter.drawLine(c.line);
+                   });
+                 },
+             },
+             call_);
 }
 
 }  // namespace marlquin

@@ -85,8 +85,8 @@ struct LineDraw {
   bool operator==(const LineDraw&) const = default;
 };
 
-using DrawCall =
-    std::variant<PlainBlit, KeyedBlit, FadedBlit, ScaledBlit, MappedBlit, TextDraw, RectFill, LineDraw>;
+using DrawCall = std::variant<PlainBlit, KeyedBlit, FadedBlit, ScaledBlit, MappedBlit, TextDraw,
+                              RectFill, LineDraw>;
 
 class DrawCommand {
  public:

@@ -61,8 +61,8 @@ std::vector<Step> Paired(const std::vector<DrawCommand>& before,
       steps.push_back({i++, j++});
       continue;
     }
-    const size_t came = ahead(now, j, before[i]);   // calls new in this frame before it
-    const size_t went = ahead(before, i, now[j]);   // calls of the frame before that went
+    const size_t came = ahead(now, j, before[i]);  // calls new in this frame before it
+    const size_t went = ahead(before, i, now[j]);  // calls of the frame before that went
     if (came != 0 && (went == 0 || came <= went)) {
       for (size_t k = 0; k < came; ++k) steps.push_back({std::nullopt, j++});
     } else if (went != 0) {

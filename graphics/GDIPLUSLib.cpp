@@ -48,9 +48,9 @@ struct Layer {
   std::vector<std::optional<QBrush>> brushes;
   std::optional<QFont> font;
   FontRequest fontRequest;  // what made font
+  QString fontKey;
   double textMargin = 0;
   std::optional<QColor> textColor;
-  QString fontKey;
   std::map<std::pair<QString, std::string>, std::shared_ptr<const TextBlock>> laidOutTexts;
   std::vector<DrawCommand> pending;
   std::vector<DrawCommand> drawn;  // the calls that last filled the buffer

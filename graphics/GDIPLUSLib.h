@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "graphics/ColorKey.h"
+
 class QImage;
 class QRegion;
 
@@ -32,10 +34,6 @@ inline bool PointInRect(int16_t x, int16_t y, const Rect32& rect) {
 struct Point32 {
   int32_t x = 0, y = 0;
 };
-
-// Magenta: the transparent colour screens pass to DrawImage.
-inline constexpr uint32_t ColorKey = 0x00FF00FF;
-inline constexpr uint32_t NoColorKey = 0xFFFFFFFF;
 
 enum FontStyle : int32_t { Regular = 0, Bold = 1, Italic = 2, Underline = 4, Strikeout = 8 };
 

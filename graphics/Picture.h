@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphics/GDIPLUSLib.h"
+#include "graphics/ColorKey.h"
 
 namespace marlquin {
 

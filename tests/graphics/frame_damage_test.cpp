@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <string>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "core/GameState.h"
@@ -150,18 +150,23 @@ TEST_F(FrameDamageCalls, EachKindOfCallLeavesTheWholeFrameAsItMoves) {
   } calls[] = {
       {"plain", [&](int i) { DrawCached(sprite, 190 + i, 195 + i / 3); }},
       {"keyed", [&](int i) { DrawImage(sprite, 190 + i, 195, 30, 20, i % 5, 1, 1.0f, ColorKey); }},
-      {"faded", [&](int i) { DrawImage(sprite, 190 + i, 195, 37, 23, 0, 0, 0.3f + i * 0.02f, NoColorKey); }},
+      {"faded",
+       [&](int i) { DrawImage(sprite, 190 + i, 195, 37, 23, 0, 0, 0.3f + i * 0.02f, NoColorKey); }},
       {"scaled",
-       [&](int i) { DrawImageScaled(sprite, 180 + i, 190, 40 + i % 7, 25 + i % 4, 0, 0, 37, 23, 1.0f); }},
+       [&](int i) {
+         DrawImageScaled(sprite, 180 + i, 190, 40 + i % 7, 25 + i % 4, 0, 0, 37, 23, 1.0f);
+       }},
       {"turned",
        [&](int i) {
          const double a = i * 0.13;
          const int x = 210 + i, y = 205;
-         DrawImagePoints(sprite, {x, y},
-                         {x + static_cast<int>(37 * std::cos(a)), y + static_cast<int>(37 * std::sin(a))},
-                         {x - static_cast<int>(23 * std::sin(a)), y + static_cast<int>(23 * std::cos(a))});
+         DrawImagePoints(
+             sprite, {x, y},
+             {x + static_cast<int>(37 * std::cos(a)), y + static_cast<int>(37 * std::sin(a))},
+             {x - static_cast<int>(23 * std::sin(a)), y + static_cast<int>(23 * std::cos(a))});
        }},
-      {"text", [&](int i) { DrawText(static_cast<int16_t>(180 + i), 200, i % 2 ? "W0f/Q" : "j@W_"); }},
+      {"text",
+       [&](int i) { DrawText(static_cast<int16_t>(180 + i), 200, i % 2 ? "W0f/Q" : "j@W_"); }},
       {"large slanted text",
        [&](int i) {
          SetFont("Arial Black", 40, Italic);
@@ -170,9 +175,13 @@ TEST_F(FrameDamageCalls, EachKindOfCallLeavesTheWholeFrameAsItMoves) {
       {"gradient", [&](int i) { FillRect(170 + i, 190 + i % 3, 60, 30, glow); }},
       {"still gradient", [&](int) { FillRect(170, 190, 60, 30, glow); }},
       {"still scaled", [&](int) { DrawImageScaled(sprite, 180, 190, 67, 29, 0, 0, 37, 23, 1.0f); }},
-      {"still turned", [&](int) { DrawImagePoints(sprite, {210, 195}, {240, 215}, {197, 214}); }},
+      {"still turned",
+       [&](int) {
+         DrawImagePoints(sprite, {210, 195}, {240, 215}, {197, 214});
+       }},
       {"fill", [&](int i) { FillRect(170 + i, 190, static_cast<int16_t>(20 + i % 9), 30, shade); }},
-      {"line", [&](int i) { DrawLine(0xC0FFFFFF, 1.5f + i % 3, 180.5f + i, 190, 240, 210.25f + i); }},
+      {"line",
+       [&](int i) { DrawLine(0xC0FFFFFF, 1.5f + i % 3, 180.5f + i, 190, 240, 210.25f + i); }},
   };
   for (const auto& c : calls) {
     for (int step = 0; step < 24 && !HasFailure(); ++step) Frame(c.call, step, c.what);
