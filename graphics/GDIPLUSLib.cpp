@@ -17,6 +17,9 @@
 #include <optional>
 #include <vector>
 
+#include "graphics/DrawCommand.h"
+#include "graphics/FrameDamage.h"
+#include "graphics/Picture.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
 #include "platform/UnreadableFile.h"
@@ -27,119 +30,31 @@ namespace {
 // 96 dots per inch, so that 12 points is a 16-pixel em whatever the screen says.
 constexpr int DotsPerMeterAt96Dpi = 3780;
 
-// A decoded picture: the straight-alpha pixels for colour keys and opacity, the
-// premultiplied copy for blending, and for plain blits the picture split into the parts
-// that need blending and the opaque parts, which are copied from an RGB32 twin (the
-// painter copies those line by line); see-through parts are skipped. Drawn together the
-// parts give exactly the pixels of one blend of the whole picture. A picture drawn with a
-// colour key keeps its keyed copy, made on first use.
-struct Picture {
-  QImage straight;
-  QImage premultiplied;
-  QImage opaque;
-  std::vector<QRect> copied;
-  std::vector<QRect> blended;
-  QImage keyed;
-  uint32_t keyedWith = NoColorKey;
+struct FontRequest {
+  std::string family;
+  float points = 0;
+  int32_t style = 0;
+  bool operator==(const FontRequest&) const = default;
 };
 
-// Square tiles of this side are sorted into see-through, opaque or mixed.
-constexpr int TileSide = 16;
-// A see-through or opaque run narrower than this is blended with its neighbours: one more
-// drawing call costs about as much as blending that many tiles.
-constexpr int ShortestSeparateRun = 8 * TileSide;
-
-enum class Coverage { Clear, Opaque, Mixed };
-
-Coverage TileCoverage(const QImage& premultiplied, const QRect& tile) {
-  bool clear = true, opaque = true;
-  for (int y = tile.top(); y <= tile.bottom(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
-    for (int x = tile.left(); x <= tile.right(); ++x) {
-      const int alpha = qAlpha(line[x]);
-      clear = clear && alpha == 0;
-      opaque = opaque && alpha == 255;
-    }
-  }
-  return clear ? Coverage::Clear : opaque ? Coverage::Opaque : Coverage::Mixed;
-}
-
-// Tiles side by side of one coverage, from x = left to just before right.
-struct Run {
-  Coverage coverage;
-  int left, right;
-  bool operator==(const Run&) const = default;
-};
-
-std::vector<Run> Joined(const std::vector<Run>& runs) {
-  std::vector<Run> joined;
-  for (const Run& run : runs) {
-    if (!joined.empty() && joined.back().coverage == run.coverage) {
-      joined.back().right = run.right;
-    } else {
-      joined.push_back(run);
-    }
-  }
-  return joined;
-}
-
-// What must be drawn of the row of tiles starting at y = top: the see-through runs left
-// out, short runs blended with their neighbours.
-std::vector<Run> DrawnRuns(const QImage& image, int top) {
-  std::vector<Run> tiles;
-  for (int left = 0; left < image.width(); left += TileSide) {
-    const QRect tile = QRect(left, top, TileSide, TileSide).intersected(image.rect());
-    tiles.push_back({TileCoverage(image, tile), left, tile.right() + 1});
-  }
-  std::vector<Run> runs = Joined(tiles);
-  if (runs.size() > 1) {
-    for (Run& run : runs) {
-      if (run.right - run.left < ShortestSeparateRun) run.coverage = Coverage::Mixed;
-    }
-  }
-  runs = Joined(runs);
-  std::erase_if(runs, [](const Run& run) { return run.coverage == Coverage::Clear; });
-  return runs;
-}
-
-// A row of tiles drawn like the row above extends that row's rectangles downwards.
-void SplitIntoParts(Picture& picture) {
-  const QImage& image = picture.premultiplied;
-  std::vector<Run> above;
-  std::vector<QRect> open;
-  auto close = [&] {
-    for (size_t i = 0; i < above.size(); ++i) {
-      (above[i].coverage == Coverage::Opaque ? picture.copied : picture.blended).push_back(open[i]);
-    }
-  };
-  for (int top = 0; top < image.height(); top += TileSide) {
-    const std::vector<Run> runs = DrawnRuns(image, top);
-    const int bottom = std::min(top + TileSide, image.height()) - 1;
-    if (runs == above) {
-      for (QRect& part : open) part.setBottom(bottom);
-      continue;
-    }
-    close();
-    above = runs;
-    open.clear();
-    for (const Run& run : runs) {
-      open.emplace_back(QPoint(run.left, top), QPoint(run.right - 1, bottom));
-    }
-  }
-  close();
-  if (!picture.copied.empty()) picture.opaque = image.convertToFormat(QImage::Format_RGB32);
-}
-
+// Drawing calls are kept until the frame is shown (or its pixels are read), then only the
+// area where they differ from the last frame's calls is painted again; elsewhere the buffer
+// already holds exactly what painting everything would give.
 struct Layer {
   PresentTarget* target = nullptr;
   QImage backBuffer;
   std::unique_ptr<QPainter> painter;
-  std::vector<std::optional<Picture>> pictures;
+  std::vector<PictureRef> pictures;
   std::vector<std::optional<QBrush>> brushes;
   std::optional<QFont> font;
+  FontRequest fontRequest;  // what made font
+  QString fontKey;
   double textMargin = 0;
   std::optional<QColor> textColor;
-  std::map<std::pair<QString, QString>, std::unique_ptr<QTextLayout>> laidOutTexts;
+  std::map<std::pair<QString, std::string>, std::shared_ptr<const TextBlock>> laidOutTexts;
+  std::vector<DrawCommand> pending;
+  std::vector<DrawCommand> drawn;  // the calls that last filled the buffer
+  QRegion unshown;                 // painted since the last Present
   std::map<QString, std::optional<QString>> familyLookups;
   ImageHandle buttonFace = 0;
 };
@@ -151,11 +66,31 @@ Layer& layer() {
 
 QPainter* Painter() { return layer().painter.get(); }
 
-Picture* Find(ImageHandle image) {
+PictureRef Find(ImageHandle image) {
   auto& pictures = layer().pictures;
   if (image < 1 || static_cast<size_t>(image) > pictures.size()) return nullptr;
-  auto& slot = pictures[static_cast<size_t>(image) - 1];
-  return slot ? &*slot : nullptr;
+  return pictures[static_cast<size_t>(image) - 1];
+}
+
+// A frame never shown is still painted after this many calls, so that they cannot pile up.
+constexpr size_t MostPendingCalls = 4096;
+
+void Paint() {
+  Layer& state = layer();
+  if (state.pending.empty()) return;
+  const QRect buffer = state.backBuffer.rect();
+  const QRegion changed = ChangedArea(state.drawn, state.pending, buffer);
+  for (const DrawCommand& command : state.pending) command.Paint(*state.painter, changed);
+  state.unshown += changed;
+  state.drawn = std::move(state.pending);
+  state.pending.clear();
+}
+
+void Record(DrawCall call) {
+  Layer& state = layer();
+  if (!state.painter) return;
+  state.pending.emplace_back(std::move(call), state.backBuffer.rect());
+  if (state.pending.size() >= MostPendingCalls) Paint();
 }
 
 QColor Argb(uint32_t argb) { return QColor::fromRgba(argb); }
@@ -189,30 +124,6 @@ std::optional<QString> InstalledFamily(const std::string& requested) {
   return found;
 }
 
-bool IsGrey(QRgb pixel) { return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel); }
-
-// The source region with the colour key made transparent and the alpha of every
-// non-grey pixel scaled by alpha: greys keep their own alpha.
-QImage Tinted(const Picture& picture, const QRect& source, float alpha, uint32_t key) {
-  QImage part = picture.straight.copy(source);
-  const bool keyed = key != NoColorKey;
-  const bool faded = alpha != 1.0f;
-  const QRgb keyRgb = key & 0x00FFFFFFu;
-  for (int y = 0; y < part.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
-    for (int x = 0; x < part.width(); ++x) {
-      QRgb& pixel = line[x];
-      if (keyed && (pixel & 0x00FFFFFFu) == keyRgb) {
-        pixel = 0;
-      } else if (faded && !IsGrey(pixel)) {
-        const int a = static_cast<int>(std::lround(qAlpha(pixel) * static_cast<double>(alpha)));
-        pixel = qRgba(qRed(pixel), qGreen(pixel), qBlue(pixel), std::clamp(a, 0, 255));
-      }
-    }
-  }
-  return part.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
 ImageHandle Load(const std::string& path) {
   if (!Painter()) return 0;
   QImageReader reader(QString::fromStdString(path));
@@ -221,30 +132,24 @@ ImageHandle Load(const std::string& path) {
     ReportUnreadableFile(path, reader.errorString().toStdString());
     return 0;
   }
-  Picture picture;
-  picture.straight = decoded.convertToFormat(QImage::Format_ARGB32);
-  picture.premultiplied = decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  SplitIntoParts(picture);
-  layer().pictures.emplace_back(std::move(picture));
+  layer().pictures.push_back(std::make_shared<Picture>(decoded));
   return static_cast<ImageHandle>(layer().pictures.size());
 }
 
-// The source rectangle of the picture with its top-left corner at "at", unscaled.
-void Blit(const Picture& picture, const QPoint& at, const QRect& source) {
-  QPainter* painter = Painter();
-  const QPoint offset = at - source.topLeft();
-  for (const QRect& part : picture.copied) {
-    const QRect piece = part.intersected(source);
-    if (!piece.isEmpty()) {
-      painter->drawImage(piece.topLeft() + offset, picture.opaque, piece);
-    }
+// Hinting may move an outline by up to a pixel.
+constexpr qreal HintingShift = 1;
+
+// Where the lines' letters can leave ink, from their outlines and their boxes (underlines
+// and strike-outs lie within the boxes).
+QRectF InkArea(const QTextLayout& layout, const QFontMetricsF& metrics) {
+  QRectF ink;
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine line = layout.lineAt(i);
+    const QString text = layout.text().mid(line.textStart(), line.textLength());
+    ink |= line.naturalTextRect();
+    ink |= metrics.tightBoundingRect(text).translated(line.position() + QPointF(0, line.ascent()));
   }
-  for (const QRect& part : picture.blended) {
-    const QRect piece = part.intersected(source);
-    if (!piece.isEmpty()) {
-      painter->drawImage(piece.topLeft() + offset, picture.premultiplied, piece);
-    }
-  }
+  return ink.adjusted(-HintingShift, -HintingShift, HintingShift, HintingShift);
 }
 
 // The same few texts come every frame; the score makes new ones, so the kept layouts are
@@ -252,30 +157,39 @@ void Blit(const Picture& picture, const QPoint& at, const QRect& source) {
 constexpr size_t MostLaidOutTexts = 64;
 
 // Left-aligned lines as the painter lays out a text box: each line starts on a whole
-// pixel, the font's leading below the one before.
-QTextLayout& LaidOut(const QString& text, const QFont& font) {
-  auto& texts = layer().laidOutTexts;
-  auto key = std::make_pair(font.key(), text);
-  if (auto hit = texts.find(key); hit != texts.end()) return *hit->second;
+// pixel, the font's leading below the one before. CR LF or LF starts a new line.
+std::shared_ptr<const TextBlock> LaidOut(const std::string& text) {
+  Layer& state = layer();
+  auto& texts = state.laidOutTexts;
+  auto key = std::make_pair(state.fontKey, text);
+  if (auto hit = texts.find(key); hit != texts.end()) return hit->second;
   if (texts.size() >= MostLaidOutTexts) texts.clear();
-  QImage* device = &layer().backBuffer;
-  auto layout = std::make_unique<QTextLayout>(text, font, device);
+  QString lines = QString::fromStdString(text);
+  lines.replace("\r\n", "\n").replace('\r', '\n').replace('\n', QChar::LineSeparator);
+  QImage* device = &state.backBuffer;
+  const QFont font(*state.font, device);
+  auto block = std::make_shared<TextBlock>();
+  QTextLayout& layout = block->layout;
+  layout.setText(lines);
+  layout.setFont(font);
   QTextOption option(Qt::AlignLeft | Qt::AlignTop);
   option.setWrapMode(QTextOption::ManualWrap);
   option.setFlags(QTextOption::IncludeTrailingSpaces);
-  layout->setTextOption(option);
-  layout->setCacheEnabled(true);
-  const qreal leading = QFontMetricsF(font, device).leading();
+  layout.setTextOption(option);
+  layout.setCacheEnabled(true);
+  const QFontMetricsF metrics(font, device);
+  const qreal leading = metrics.leading();
   qreal height = -leading;
-  layout->beginLayout();
-  for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
     line.setLineWidth(0x01000000);
     height = std::ceil(height + leading);
     line.setPosition(QPointF(0, height));
     height += line.height();
   }
-  layout->endLayout();
-  return *texts.emplace(std::move(key), std::move(layout)).first->second;
+  layout.endLayout();
+  block->ink = InkArea(layout, metrics);
+  return texts.emplace(std::move(key), std::move(block)).first->second;
 }
 
 BrushHandle Keep(QBrush brush) {
@@ -310,7 +224,10 @@ bool InitGraphics(PresentTarget* target, int32_t width, int32_t height) {
 
 void Present() {
   Layer& state = layer();
-  if (state.target && state.painter) state.target->ShowFrame(state.backBuffer);
+  if (!state.painter) return;
+  Paint();
+  if (state.target) state.target->ShowFrame(state.backBuffer, state.unshown);
+  state.unshown = QRegion();
 }
 
 ImageHandle LoadImageFile(const std::string& path) { return Load(path); }
@@ -322,34 +239,31 @@ ImageHandle LoadCachedImage(const std::string& path) { return Load(path); }
 void FreeImage(ImageHandle image) {
   auto& pictures = layer().pictures;
   if (image >= 1 && static_cast<size_t>(image) <= pictures.size()) {
-    pictures[static_cast<size_t>(image) - 1].reset();
+    pictures[static_cast<size_t>(image) - 1].reset();  // frames still drawing it keep it
   }
 }
 
 void DrawCached(ImageHandle image, int32_t x, int32_t y) {
-  const Picture* picture = Find(image);
+  PictureRef picture = Find(image);
   if (!picture) return;
-  Blit(*picture, QPoint(x, y), picture->premultiplied.rect());
+  const QRect whole = picture->premultiplied.rect();
+  Record(PlainBlit{std::move(picture), QPoint(x, y), whole});
 }
 
 void DrawImage(ImageHandle image, int32_t x, int32_t y, int32_t w, int32_t h, int32_t srcX,
                int32_t srcY, float alpha, uint32_t key) {
-  Picture* picture = Find(image);
+  PictureRef picture = Find(image);
   if (!picture) return;
   const QRect wanted(srcX, srcY, w, h);
   const QRect source = wanted.intersected(picture->straight.rect());
   if (source.isEmpty()) return;
   const QPoint at(x + source.x() - srcX, y + source.y() - srcY);
   if (key == NoColorKey && alpha == 1.0f) {
-    Blit(*picture, at, source);
+    Record(PlainBlit{std::move(picture), at, source});
   } else if (alpha == 1.0f) {
-    if (picture->keyedWith != key) {
-      picture->keyed = Tinted(*picture, picture->straight.rect(), 1.0f, key);
-      picture->keyedWith = key;
-    }
-    Painter()->drawImage(at, picture->keyed, source);
+    Record(KeyedBlit{std::move(picture), at, source, key});
   } else {
-    Painter()->drawImage(at, Tinted(*picture, source, alpha, key));
+    Record(FadedBlit{std::move(picture), at, source, alpha, key});
   }
 }
 
@@ -361,34 +275,22 @@ void DrawImageRect(ImageHandle image, const Rect32& destination, int32_t srcX, i
 
 void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int32_t dh,
                      int32_t sx, int32_t sy, int32_t sw, int32_t sh, float alpha) {
-  const Picture* picture = Find(image);
+  PictureRef picture = Find(image);
   if (!picture || dw <= 0 || dh <= 0) return;
   const QRect source = QRect(sx, sy, sw, sh).intersected(picture->straight.rect());
   if (source.isEmpty()) return;
-  const QImage& whole = picture->premultiplied;
-  const QImage part = alpha != 1.0f            ? Tinted(*picture, source, alpha, NoColorKey)
-                      : source == whole.rect() ? whole
-                                               : whole.copy(source);
-  QPainter* painter = Painter();
-  painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter->drawImage(QRectF(dx, dy, dw, dh), part, QRectF(part.rect()));
-  painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+  Record(ScaledBlit{std::move(picture), QRect(dx, dy, dw, dh), source, alpha});
 }
 
 void DrawImagePoints(ImageHandle image, Point32 topLeft, Point32 topRight, Point32 bottomLeft) {
-  const Picture* picture = Find(image);
+  PictureRef picture = Find(image);
   if (!picture) return;
   const double w = picture->premultiplied.width();
   const double h = picture->premultiplied.height();
   const QTransform map((topRight.x - topLeft.x) / w, (topRight.y - topLeft.y) / w,
                        (bottomLeft.x - topLeft.x) / h, (bottomLeft.y - topLeft.y) / h, topLeft.x,
                        topLeft.y);
-  QPainter* painter = Painter();
-  painter->setTransform(map);
-  painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter->drawImage(QPointF(0, 0), picture->premultiplied);
-  painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter->resetTransform();
+  Record(MappedBlit{std::move(picture), map});
 }
 
 std::optional<std::string> ChooseFontFamily(const std::string& requested,
@@ -406,7 +308,11 @@ std::optional<std::string> ChooseFontFamily(const std::string& requested,
 }
 
 void SetFont(const std::string& family, float points, int32_t style) {
+  Layer& state = layer();
   if (!Painter()) return;
+  // Screens set their font every frame: making the same font again is the costly part.
+  FontRequest request{family, points, style};
+  if (state.font && state.fontRequest == request) return;
   const std::optional<QString> installed = InstalledFamily(family);
   if (!installed || points <= 0) return;
   QFont font(*installed);
@@ -415,9 +321,11 @@ void SetFont(const std::string& family, float points, int32_t style) {
   font.setItalic((style & Italic) != 0);
   font.setUnderline((style & Underline) != 0);
   font.setStrikeOut((style & Strikeout) != 0);
-  layer().font = font;
+  state.font = font;
+  state.fontKey = font.key();
+  state.fontRequest = std::move(request);
   // A sixth of an em before the first letter, as text layout boxes traditionally pad.
-  layer().textMargin = QFontInfo(font).pixelSize() / 6.0;
+  state.textMargin = QFontInfo(font).pixelSize() / 6.0;
 }
 
 void SetTextColor(int c1, int c2, int c3, int c4) {
@@ -427,13 +335,7 @@ void SetTextColor(int c1, int c2, int c3, int c4) {
 void DrawText(int16_t x, int16_t y, const std::string& text) {
   Layer& state = layer();
   if (!Painter() || !state.font || !state.textColor || text.empty()) return;
-  QString lines = QString::fromStdString(text);
-  lines.replace("\r\n", "\n").replace('\r', '\n').replace('\n', QChar::LineSeparator);
-  const QTextLayout& layout = LaidOut(lines, *state.font);
-  QPainter* painter = Painter();
-  painter->setPen(*state.textColor);
-  const QPointF at(x + state.textMargin, y);
-  for (int i = 0; i < layout.lineCount(); ++i) layout.lineAt(i).draw(painter, at);
+  Record(TextDraw{LaidOut(text), *state.textColor, QPointF(x + state.textMargin, y)});
 }
 
 uint32_t MakeColor(int a1, int a2, int a3, int a4) {
@@ -466,21 +368,29 @@ void FillRect(int32_t x, int32_t y, int16_t w, int16_t h, BrushHandle brush) {
   if (!Painter() || w <= 0 || h <= 0 || brush < 1 || static_cast<size_t>(brush) > brushes.size())
     return;
   const auto& slot = brushes[static_cast<size_t>(brush) - 1];
-  if (slot) Painter()->fillRect(QRect(x, y, w, h), *slot);
+  if (slot) Record(RectFill{QRect(x, y, w, h), *slot});
 }
 
 void DrawLine(uint32_t color, float width, float x1, float y1, float x2, float y2) {
-  if (!Painter()) return;
-  QPainter* painter = Painter();
-  painter->setPen(QPen(Argb(color), width, Qt::SolidLine, Qt::FlatCap));
-  painter->drawLine(QPointF(x1, y1), QPointF(x2, y2));
+  Record(LineDraw{QPen(Argb(color), width, Qt::SolidLine, Qt::FlatCap),
+                  QLineF(QPointF(x1, y1), QPointF(x2, y2))});
 }
 
 ImageHandle ButtonFace() { return layer().buttonFace; }
 
 const QImage* BackBuffer() {
-  const Layer& state = layer();
-  return state.painter ? &state.backBuffer : nullptr;
+  Layer& state = layer();
+  if (!state.painter) return nullptr;
+  Paint();
+  return &state.backBuffer;
+}
+
+void RedrawWholeFrame() {
+  Layer& state = layer();
+  if (!state.painter) return;
+  Paint();
+  const QRegion whole(state.backBuffer.rect());
+  for (const DrawCommand& command : state.drawn) command.Paint(*state.painter, whole);
 }
 
 uint32_t BackBufferPixel(int x, int y) {

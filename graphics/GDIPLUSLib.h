@@ -2,6 +2,9 @@
 // screen paints in full each tick, image blits with a colour key and a constant opacity,
 // stretched and rotated pictures, text in a current font and colour, lines and fills.
 // Images and brushes are numbered handles; 0 is "nothing" and draws nothing.
+// The calls of a frame are kept until Present, which paints them only where they differ
+// from the last frame's calls (FrameDamage): the buffer then holds exactly what painting
+// every call would give, and it changes at no other time.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "graphics/ColorKey.h"
+
 class QImage;
+class QRegion;
 
 namespace marlquin {
 
@@ -29,17 +35,14 @@ struct Point32 {
   int32_t x = 0, y = 0;
 };
 
-// Magenta: the transparent colour screens pass to DrawImage.
-inline constexpr uint32_t ColorKey = 0x00FF00FF;
-inline constexpr uint32_t NoColorKey = 0xFFFFFFFF;
-
 enum FontStyle : int32_t { Regular = 0, Bold = 1, Italic = 2, Underline = 4, Strikeout = 8 };
 
 // Where Present sends each finished frame (the window's picture area).
 class PresentTarget {
  public:
   virtual ~PresentTarget() = default;
-  virtual void ShowFrame(const QImage& frame) = 0;
+  // changed: where frame can differ from the frame shown before; all else is the same.
+  virtual void ShowFrame(const QImage& frame, const QRegion& changed) = 0;
 };
 
 // Starts the layer with a width x height back buffer; false (after the "error 01" box)
@@ -87,8 +90,11 @@ void DrawLine(uint32_t color, float width, float x1, float y1, float x2, float y
 // The default face sheet of the text buttons, loaded by InitGraphics.
 ImageHandle ButtonFace();
 
-// For tests and developer tools: the back buffer as it stands.
+// For tests and developer tools: the back buffer with every call so far painted.
 const QImage* BackBuffer();
 uint32_t BackBufferPixel(int x, int y);  // unpremultiplied ARGB
+// For tests: paints the last frame's calls again over the whole buffer, reusing nothing, to
+// compare with what painting only the changed area gave.
+void RedrawWholeFrame();
 
 }  // namespace marlquin

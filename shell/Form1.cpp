@@ -21,7 +21,6 @@
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
 #include "shell/Screens.h"
-#include "shell/ShownFrame.h"
 
 namespace marlquin {
 namespace {
@@ -42,23 +41,24 @@ class Picture final : public QWidget {
     setAttribute(Qt::WA_NoSystemBackground);
   }
 
-  // Only what changed since the last frame is repainted, and so sent to the display.
-  void Show(const QImage& frame) {
-    const QRegion changed = shown_.Take(frame);
+  // Only what changed since the last frame is repainted, and so sent to the display. The
+  // drawing layer changes the frame only when it presents the next one, so every paint,
+  // also one the display asks for between ticks, shows the last presented frame.
+  void Show(const QImage& frame, const QRegion& changed) {
+    frame_ = &frame;
     if (!changed.isEmpty()) repaint(changed);
   }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
-    const QImage& picture = shown_.Picture();
-    if (picture.isNull()) {
+    if (!frame_) {
       painter.fillRect(rect(), Qt::black);
       return;
     }
-    // The picture is opaque: a plain copy, no blending.
+    // The frame is opaque: a plain copy, no blending.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), picture, area);
+    for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), *frame_, area);
   }
   void mouseMoveEvent(QMouseEvent* event) override {
     form_->Picture1_MouseMove(static_cast<float>(event->position().x()),
@@ -80,7 +80,7 @@ class Picture final : public QWidget {
 
  private:
   Form1* form_;
-  ShownFrame shown_;
+  const QImage* frame_ = nullptr;
 };
 
 }  // namespace
@@ -108,7 +108,9 @@ void Form1::Form_Load() {
   Timer1.start();
 }
 
-void Form1::ShowFrame(const QImage& frame) { static_cast<Picture*>(picture)->Show(frame); }
+void Form1::ShowFrame(const QImage& frame, const QRegion& changed) {
+  static_cast<Picture*>(picture)->Show(frame, changed);
+}
 
 void Form1::Timer1_Timer() {
   // A tick never runs inside another (a push lets events run), nor while the game-over

@@ -35,7 +35,7 @@ class Form1 final : public QWidget, public PresentTarget {
   QWidget* PictureArea() const { return picture; }
   const QTimer& FrameTimer() const { return Timer1; }
 
-  void ShowFrame(const QImage& frame) override;
+  void ShowFrame(const QImage& frame, const QRegion& changed) override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

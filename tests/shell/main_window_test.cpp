@@ -48,7 +48,7 @@ class RecordingScreen final : public AbsScreen {
 class RecordingPresent final : public PresentTarget {
  public:
   explicit RecordingPresent(EventLog& log) : log_(log) {}
-  void ShowFrame(const QImage&) override { log_.push_back("present"); }
+  void ShowFrame(const QImage&, const QRegion&) override { log_.push_back("present"); }
 
  private:
   EventLog& log_;

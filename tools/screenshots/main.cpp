@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "core/GameState.h"
+#include "core/Random.h"
 #include "core/clsBall.h"
 #include "core/clsLvlup.h"
 #include "core/clsWaterPoint.h"
@@ -73,6 +75,9 @@ int main(int argc, char** argv) {
   test::RecordingAudio audio(log);
   SetAudioBackend(&audio);
 
+  // The same pictures on every run, so that two versions of the game can be compared.
+  std::mt19937 draws(1);
+  SetRandomSource([&draws] { return std::generate_canonical<double, 32>(draws); });
   InitGraphics(nullptr, 800, 600);
   Startup();
   SetFont("Arial Black", 12, Regular);

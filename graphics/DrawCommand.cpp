@@ -1,0 +1,159 @@
+#include "graphics/DrawCommand.h"
+
+#include <cmath>
+
+namespace marlquin {
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+
+QRect Placed(QPoint at, const QRect& source) { return QRect(at, source.size()); }
+
+QRect Reach(const DrawCall& call) {
+  return std::visit(
+      Overloaded{
+          [](const PlainBlit& c) { return Placed(c.at, c.source); },
+          [](const KeyedBlit& c) { return Placed(c.at, c.source); },
+          [](const FadedBlit& c) { return Placed(c.at, c.source); },
+          [](const ScaledBlit& c) { return c.target; },
+          [](const MappedBlit& c) {
+            return c.map.mapRect(QRectF(c.picture->premultiplied.rect())).toAlignedRect();
+          },
+          [](const TextDraw& c) { return c.block->ink.translated(c.at).toAlignedRect(); },
+          [](const RectFill& c) { return c.rect; },
+          [](const LineDraw& c) {
+            // Pixels whose middles lie within half the width of the line, one more for the
+            // rounding of those middles.
+            const int spread = static_cast<int>(std::ceil(c.pen.widthF() / 2)) + 1;
+            const QRectF ends = QRectF(c.line.p1(), c.line.p2()).normalized();
+            return ends.toAlignedRect().adjusted(-spread, -spread, spread, spread);
+          },
+      },
+      call);
+}
+
+// Draws with the painter held inside within; the painter is left unclipped.
+template <class F>
+void Clipped(QPainter& painter, const QRect& within, F draw) {
+  painter.setClipRect(within);
+  draw();
+  painter.setClipping(false);
+}
+
+// The unscaled part of the source that lands inside within, and where it lands.
+struct Landing {
+  QRect source;
+  QPoint at;
+};
+
+Landing Land(QPoint at, const QRect& source, const QRect& within) {
+  const QPoint offset = at - source.topLeft();
+  const QRect shown = source.intersected(within.translated(-offset));
+  return {shown, shown.topLeft() + offset};
+}
+
+}  // namespace
+
+DrawCommand::DrawCommand(DrawCall call, const QRect& buffer)
+    : call_(std::move(call)), bounds_(Reach(call_).intersected(buffer)) {}
+
+bool DrawCommand::HidesAllOf(const QRect& area) const {
+  if (!bounds_.contains(area)) return false;
+  if (const auto* blit = std::get_if<PlainBlit>(&call_)) return blit->picture->Opaque();
+  if (const auto* fill = std::get_if<RectFill>(&call_)) return fill->brush.isOpaque();
+  return false;
+}
+
+DrawCommand::Cut DrawCommand::Cuts() const {
+  if (const auto* fill = std::get_if<RectFill>(&call_)) {
+    return fill->brush.style() == Qt::SolidPattern ? Cut::Anywhere : Cut::BetweenRows;
+  }
+  if (std::holds_alternative<ScaledBlit>(call_) || std::holds_alternative<MappedBlit>(call_)) {
+    return Cut::BetweenRows;
+  }
+  return std::holds_alternative<LineDraw>(call_) ? Cut::Nowhere : Cut::Anywhere;
+}
+
+QRegion DrawCommand::OpaqueArea() const {
+  QRegion area;
+  if (const auto* blit = std::get_if<PlainBlit>(&call_)) {
+    const Picture& picture = *blit->picture;
+    const bool whole = blit->source == picture.premultiplied.rect();
+    area = (whole ? picture.copiedArea : picture.copiedArea.intersected(blit->source))
+               .translated(blit->at - blit->source.topLeft());
+  } else if (const auto* fill = std::get_if<RectFill>(&call_); fill && fill->brush.isOpaque()) {
+    area = fill->rect;
+  }
+  return area.intersected(bounds_);
+}
+
+void DrawCommand::Paint(QPainter& painter, const QRegion& area) const {
+  if (Cuts() == Cut::Nowhere) {
+    if (area.intersects(bounds_)) Draw(painter, bounds_);
+    return;
+  }
+  for (const QRect& rect : area) {
+    const QRect part = rect.intersected(bounds_);
+    if (!part.isEmpty()) Draw(painter, part);
+  }
+}
+
+void DrawCommand::Draw(QPainter& painter, const QRect& within) const {
+  std::visit(Overloaded{
+                 [&](const PlainBlit& c) { Blit(painter, *c.picture, c.at, c.source, within); },
+                 [&](const KeyedBlit& c) {
+                   const Landing part = Land(c.at, c.source, within);
+                   if (!part.source.isEmpty()) {
+                     painter.drawImage(part.at, KeyedCopy(*c.picture, c.key), part.source);
+                   }
+                 },
+                 [&](const FadedBlit& c) {
+                   const Landing part = Land(c.at, c.source, within);
+                   if (!part.source.isEmpty()) {
+                     painter.drawImage(part.at, Tinted(*c.picture, part.source, c.alpha, c.key));
+                   }
+                 },
+                 [&](const ScaledBlit& c) {
+                   const QImage& whole = c.picture->premultiplied;
+                   const QImage part = c.alpha != 1.0f
+                                           ? Tinted(*c.picture, c.source, c.alpha, NoColorKey)
+                                       : c.source == whole.rect() ? whole
+                                                                  : whole.copy(c.source);
+                   Clipped(painter, within, [&] {
+                     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+                     painter.drawImage(QRectF(c.target), part, QRectF(part.rect()));
+                     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+                   });
+                 },
+                 [&](const MappedBlit& c) {
+                   Clipped(painter, within, [&] {
+                     painter.setTransform(c.map);
+                     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+                     painter.drawImage(QPointF(0, 0), c.picture->premultiplied);
+                     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+                     painter.resetTransform();
+                   });
+                 },
+                 [&](const TextDraw& c) {
+                   Clipped(painter, within, [&] {
+                     painter.setPen(c.color);
+                     const QTextLayout& layout = c.block->layout;
+                     for (int i = 0; i < layout.lineCount(); ++i)
+                       layout.lineAt(i).draw(&painter, c.at);
+                   });
+                 },
+                 [&](const RectFill& c) { painter.fillRect(c.rect.intersected(within), c.brush); },
+                 [&](const LineDraw& c) {
+                   Clipped(painter, within, [&] {
+                     painter.setPen(c.pen);
+                     painter.drawLine(c.line);
+                   });
+                 },
+             },
+             call_);
+}
+
+}  // namespace marlquin

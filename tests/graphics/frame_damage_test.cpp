@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/GameState.h"
+#include "core/clsBall.h"
+#include "core/clsLvlup.h"
+#include "graphics/FrameDamage.h"
+#include "graphics/GDIPLUSLib.h"
+#include "screens/clsBoom.h"
+#include "shell/Form1.h"
+#include "shell/Screens.h"
+#include "tests/support/GameTest.h"
+#include "tests/support/Pictures.h"
+
+namespace marlquin::test {
+namespace {
+
+// The rule on its own, with an opaque 800 x 600 sea and small sprites.
+class FrameDamageRule : public ::testing::Test {
+ protected:
+  static PictureRef Filled(int w, int h, QColor colour) {
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(colour);
+    return std::make_shared<Picture>(image);
+  }
+  static DrawCommand At(const PictureRef& picture, int x, int y) {
+    return DrawCommand(PlainBlit{picture, QPoint(x, y), picture->premultiplied.rect()}, Buffer);
+  }
+
+  static inline const QRect Buffer{0, 0, 800, 600};
+  PictureRef sea = Filled(800, 600, QColor(16, 48, 80));
+  PictureRef fish = Filled(40, 20, QColor(240, 160, 32, 128));
+  PictureRef rock = Filled(200, 200, QColor(90, 90, 90));  // opaque, a separate part
+  PictureRef glass = Filled(200, 200, QColor(255, 255, 255, 60));
+};
+
+TEST_F(FrameDamageRule, OnlyCallsThatChangedMarkTheirOldAndNewPlaces) {
+  const struct {
+    const char* what;
+    std::vector<DrawCommand> before, now;
+    QRegion expected;
+  } cases[] = {
+      {"the first frame", {}, {At(sea, 0, 0), At(fish, 10, 10)}, QRegion(Buffer)},
+      {"nothing changed",
+       {At(sea, 0, 0), At(fish, 10, 10)},
+       {At(sea, 0, 0), At(fish, 10, 10)},
+       QRegion()},
+      {"a sprite moved",
+       {At(sea, 0, 0), At(fish, 10, 10), At(fish, 500, 300)},
+       {At(sea, 0, 0), At(fish, 14, 10), At(fish, 500, 300)},
+       QRegion(10, 10, 44, 20)},
+      {"a sprite came in the middle",
+       {At(sea, 0, 0), At(fish, 10, 10), At(fish, 500, 300)},
+       {At(sea, 0, 0), At(fish, 10, 10), At(fish, 100, 100), At(fish, 500, 300)},
+       QRegion(100, 100, 40, 20)},
+      {"a sprite came while a later one moved: the unchanged calls between them stay",
+       {At(sea, 0, 0), At(fish, 10, 10), At(rock, 50, 50), At(fish, 500, 300)},
+       {At(sea, 0, 0), At(fish, 10, 10), At(fish, 300, 100), At(rock, 50, 50), At(fish, 504, 300)},
+       QRegion(300, 100, 40, 20) + QRegion(500, 300, 44, 20)},
+      {"a sprite went, the last",
+       {At(sea, 0, 0), At(fish, 10, 10), At(fish, 500, 300)},
+       {At(sea, 0, 0), At(fish, 10, 10)},
+       QRegion(500, 300, 40, 20)},
+      {"a move beneath an unchanged opaque picture is hidden",
+       {At(sea, 0, 0), At(fish, 100, 100), At(rock, 50, 50)},
+       {At(sea, 0, 0), At(fish, 120, 100), At(rock, 50, 50)},
+       QRegion()},
+      {"only the part beside it shows",
+       {At(sea, 0, 0), At(fish, 240, 100), At(rock, 50, 50)},
+       {At(sea, 0, 0), At(fish, 250, 100), At(rock, 50, 50)},
+       QRegion(250, 100, 40, 20)},
+      {"see-through glass hides nothing",
+       {At(sea, 0, 0), At(fish, 100, 100), At(glass, 50, 50)},
+       {At(sea, 0, 0), At(fish, 120, 100), At(glass, 50, 50)},
+       QRegion(100, 100, 60, 20)},
+      {"an opaque picture hides only what lies beneath it, not what it moved from",
+       {At(sea, 0, 0), At(rock, 50, 50), At(fish, 100, 100)},
+       {At(sea, 0, 0), At(rock, 60, 50), At(fish, 100, 100)},
+       QRegion(50, 50, 210, 200)},
+      {"without a clean slate everything is painted",
+       {At(fish, 10, 10)},
+       {At(fish, 10, 10)},
+       QRegion(Buffer)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ChangedArea(c.before, c.now, Buffer), c.expected) << c.what;
+  }
+}
+
+// Expects that painting only where the calls changed gave exactly the frame that painting
+// every call gives; then paints that.
+void ExpectTheWholeFrame(const std::string& what) {
+  const QImage painted = BackBuffer()->copy();
+  RedrawWholeFrame();
+  const QImage& whole = *BackBuffer();
+  if (whole == painted) return;
+  for (int y = 0; y < whole.height(); ++y) {
+    for (int x = 0; x < whole.width(); ++x) {
+      if (whole.pixel(x, y) != painted.pixel(x, y)) {
+        ADD_FAILURE() << what << ": first wrong pixel at " << x << "," << y;
+        return;
+      }
+    }
+  }
+}
+
+// Each kind of call, moved or changed a little from one frame to the next or kept still,
+// over a sea and under a see-through sprite that moves, in many small steps.
+class FrameDamageCalls : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    StartGraphics();
+    sea = LoadImageFile(WritePicture(InFolder("sea.png"), 800, 600, [](int x, int y) {
+      return QColor(x % 256, y % 256, (x + y) % 256);
+    }));
+    // Soft edges all round and a hard diagonal.
+    sprite = LoadImageFile(WritePicture(InFolder("sprite.png"), 37, 23, [](int x, int y) {
+      const int edge = std::min({x, y, 36 - x, 22 - y});
+      return QColor(250, 40 + 5 * y, x * 6, x > y ? std::min(255, 60 * edge + 20) : 0);
+    }));
+    SetFont("Arial Black", 12, Italic);
+    SetTextColor(30, 200, 250, 255);
+  }
+  void Frame(const std::function<void(int step)>& call, int step, const std::string& what) {
+    DrawCached(sea, 0, 0);
+    call(step);
+    DrawImage(sprite, 150 + 4 * step, 200, 37, 23, 0, 0, 0.5f, NoColorKey);
+    Present();
+    ExpectTheWholeFrame(what + ", step " + std::to_string(step));
+  }
+
+  ImageHandle sea = 0, sprite = 0;
+};
+
+TEST_F(FrameDamageCalls, EachKindOfCallLeavesTheWholeFrameAsItMoves) {
+  const BrushHandle glow = MakeGradientBrush(190, 0, 260, 40, 0x80FF8000, 0x200000FF);
+  const BrushHandle shade = MakeBrush(20, 40, 60, 100);
+  const struct {
+    const char* what;
+    std::function<void(int)> call;
+  } calls[] = {
+      {"plain", [&](int i) { DrawCached(sprite, 190 + i, 195 + i / 3); }},
+      {"keyed", [&](int i) { DrawImage(sprite, 190 + i, 195, 30, 20, i % 5, 1, 1.0f, ColorKey); }},
+      {"faded",
+       [&](int i) { DrawImage(sprite, 190 + i, 195, 37, 23, 0, 0, 0.3f + i * 0.02f, NoColorKey); }},
+      {"scaled",
+       [&](int i) {
+         DrawImageScaled(sprite, 180 + i, 190, 40 + i % 7, 25 + i % 4, 0, 0, 37, 23, 1.0f);
+       }},
+      {"turned",
+       [&](int i) {
+         const double a = i * 0.13;
+         const int x = 210 + i, y = 205;
+         DrawImagePoints(
+             sprite, {x, y},
+             {x + static_cast<int>(37 * std::cos(a)), y + static_cast<int>(37 * std::sin(a))},
+             {x - static_cast<int>(23 * std::sin(a)), y + static_cast<int>(23 * std::cos(a))});
+       }},
+      {"text",
+       [&](int i) { DrawText(static_cast<int16_t>(180 + i), 200, i % 2 ? "W0f/Q" : "j@W_"); }},
+      {"large slanted text",
+       [&](int i) {
+         SetFont("Arial Black", 40, Italic);
+         DrawText(static_cast<int16_t>(180 + i), 180, i % 2 ? "fjy\r\nAV" : "jfW");
+       }},
+      {"gradient", [&](int i) { FillRect(170 + i, 190 + i % 3, 60, 30, glow); }},
+      {"still gradient", [&](int) { FillRect(170, 190, 60, 30, glow); }},
+      {"still scaled", [&](int) { DrawImageScaled(sprite, 180, 190, 67, 29, 0, 0, 37, 23, 1.0f); }},
+      {"still turned",
+       [&](int) {
+         DrawImagePoints(sprite, {210, 195}, {240, 215}, {197, 214});
+       }},
+      {"fill", [&](int i) { FillRect(170 + i, 190, static_cast<int16_t>(20 + i % 9), 30, shade); }},
+      {"line",
+       [&](int i) { DrawLine(0xC0FFFFFF, 1.5f + i % 3, 180.5f + i, 190, 240, 210.25f + i); }},
+  };
+  for (const auto& c : calls) {
+    for (int step = 0; step < 24 && !HasFailure(); ++step) Frame(c.call, step, c.what);
+  }
+}
+
+// Painting only where the calls changed must give exactly the frame that painting every
+// call gives: checked after every tick of the real screens with the real pictures.
+class ChangedAreaOnScreens : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    std::mt19937 draws(7);
+    std::vector<double> values(20000);
+    for (double& value : values) value = std::generate_canonical<double, 32>(draws);
+    ScriptRandom(values);
+    window.Form_Load();
+  }
+
+  void Tick(const char* scene) {
+    window.Timer1_Timer();
+    ExpectTheWholeFrame(std::string(scene) + ", tick " + std::to_string(++ticks_));
+  }
+  void Ticks(int count, const char* scene) {
+    for (int i = 0; i < count && !HasFailure(); ++i) Tick(scene);
+  }
+  void Click(int16_t x, int16_t y) {
+    window.Picture1_MouseMove(x, y);
+    window.Picture1_MouseDown();
+    window.Picture1_MouseUp();
+  }
+
+  Form1 window;
+
+ private:
+  int ticks_ = 0;
+};
+
+TEST_F(ChangedAreaOnScreens, EveryFrameEqualsTheWholeFramePainted) {
+  // The menu: swimmers, the pointer over each button and off again.
+  for (int16_t y : {220, 280, 340, 400, 500}) {
+    window.Picture1_MouseMove(395, y);
+    Ticks(30, "menu");
+  }
+  Click(395, 340);  // High Score
+  ASSERT_EQ(CurScreen, ScreenHighScore);
+  Ticks(20, "high scores");
+  Click(395, 470);  // its Return
+  Ticks(5, "menu again");
+
+  Click(395, 220);  // Begin New
+  ASSERT_EQ(CurScreen, ScreenPlay);
+  GuideShot = true;
+  for (int shot = 0; shot < 16; ++shot) {
+    for (int turn = 0; turn < shot % 7; ++turn) {
+      window.Form_KeyDown(shot % 2 ? Form1::KeyLeft : Form1::KeyRight);
+    }
+    if (shot == 3) PushTick = PushLimit - 40;  // the board shakes, then comes down a row
+    window.Form_KeyDown(Form1::KeySpace);
+    Ticks(25, "play");
+  }
+  EXPECT_GT(Score, 0) << "bubbles burst";
+  Boom.init(300, 200);
+  Lvlup.Levelup();
+  Ticks(40, "explosion and banner");
+  window.Picture1_MouseMove(113, 260);
+  Ticks(5, "pointer over Pause");
+  Click(113, 260);  // Pause: the box grows over the running game
+  ASSERT_EQ(CurScreen, ScreenPause);
+  Ticks(40, "pause");
+  Click(485, 335);  // Continue
+  Ticks(5, "play again");
+  Click(113, 320);  // Return: the question grows over the game
+  ASSERT_EQ(CurScreen, ScreenDialog);
+  Ticks(40, "return question");
+}
+
+}  // namespace
+}  // namespace marlquin::test
