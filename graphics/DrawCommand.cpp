@@ -88,16 +88,18 @@ DrawCommand::Cut DrawCommand::Cuts() const {
 }
 
 QRegion DrawCommand::OpaqueArea() const {
-  QRegion area;
   if (const auto* blit = std::get_if<PlainBlit>(&call_)) {
     const Picture& picture = *blit->picture;
-    const bool whole = blit->source == picture.premultiplied.rect();
-    area = (whole ? picture.copiedArea : picture.copiedArea.intersected(blit->source))
-               .translated(blit->at - blit->source.topLeft());
-  } else if (const auto* fill = std::get_if<RectFill>(&call_); fill && fill->brush.isOpaque()) {
-    area = fill->rect;
+    if (picture.copied.empty()) return {};
+    const QPoint offset = blit->at - blit->source.topLeft();
+    return blit->source == picture.premultiplied.rect()
+               ? picture.copiedArea.translated(offset)
+               : picture.copiedArea.intersected(blit->source).translated(offset);
   }
-  return area.intersected(bounds_);
+  if (const auto* fill = std::get_if<RectFill>(&call_); fill && fill->brush.isOpaque()) {
+    return fill->rect;
+  }
+  return {};
 }
 
 void DrawCommand::Paint(QPainter& painter, const QRegion& area) const {
