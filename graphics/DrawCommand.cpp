@@ -10,6 +10,14 @@ struct Overloaded : Ts... {
   using Ts::operator()...;
 };
 
+// A gradient straight down gives each pixel the colour of its row, however the row is cut.
+bool ChangesOnlyDownwards(const QBrush& brush) {
+  const QGradient* gradient = brush.gradient();
+  if (!gradient || gradient->type() != QGradient::LinearGradient) return false;
+  const auto* linear = static_cast<const QLinearGradient*>(gradient);
+  return linear->start().x() == linear->finalStop().x() && brush.transform().isIdentity();
+}
+
 QRect Placed(QPoint at, const QRect& source) { return QRect(at, source.size()); }
 
 QRect Reach(const DrawCall& call) {
@@ -69,7 +77,9 @@ bool DrawCommand::HidesAllOf(const QRect& area) const {
 
 DrawCommand::Cut DrawCommand::Cuts() const {
   if (const auto* fill = std::get_if<RectFill>(&call_)) {
-    return fill->brush.style() == Qt::SolidPattern ? Cut::Anywhere : Cut::BetweenRows;
+    return fill->brush.style() == Qt::SolidPattern || ChangesOnlyDownwards(fill->brush)
+               ? Cut::Anywhere
+               : Cut::BetweenRows;
   }
   if (std::holds_alternative<ScaledBlit>(call_) || std::holds_alternative<MappedBlit>(call_)) {
     return Cut::BetweenRows;
@@ -78,16 +88,18 @@ DrawCommand::Cut DrawCommand::Cuts() const {
 }
 
 QRegion DrawCommand::OpaqueArea() const {
-  QRegion area;
   if (const auto* blit = std::get_if<PlainBlit>(&call_)) {
     const Picture& picture = *blit->picture;
-    const bool whole = blit->source == picture.premultiplied.rect();
-    area = (whole ? picture.copiedArea : picture.copiedArea.intersected(blit->source))
-               .translated(blit->at - blit->source.topLeft());
-  } else if (const auto* fill = std::get_if<RectFill>(&call_); fill && fill->brush.isOpaque()) {
-    area = fill->rect;
+    if (picture.copied.empty()) return {};
+    const QPoint offset = blit->at - blit->source.topLeft();
+    return blit->source == picture.premultiplied.rect()
+               ? picture.copiedArea.translated(offset)
+               : picture.copiedArea.intersected(blit->source).translated(offset);
   }
-  return area.intersected(bounds_);
+  if (const auto* fill = std::get_if<RectFill>(&call_); fill && fill->brush.isOpaque()) {
+    return fill->rect;
+  }
+  return {};
 }
 
 void DrawCommand::Paint(QPainter& painter, const QRegion& area) const {

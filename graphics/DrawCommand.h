@@ -97,7 +97,7 @@ class DrawCommand {
   const QRect& Bounds() const { return bounds_; }
   // Whatever was beneath, every pixel of area comes out the same.
   bool HidesAllOf(const QRect& area) const;
-  // The pixels the call makes opaque whatever was beneath.
+  // The pixels the call makes opaque whatever was beneath (some may lie off the buffer).
   QRegion OpaqueArea() const;
   // Where the call may be cut when only part of it is painted again. Some calls come out a
   // little differently when cut: smoothed pictures (scaled or turned) and gradients when

@@ -143,6 +143,7 @@ class FrameDamageCalls : public GameTest {
 
 TEST_F(FrameDamageCalls, EachKindOfCallLeavesTheWholeFrameAsItMoves) {
   const BrushHandle glow = MakeGradientBrush(190, 0, 260, 40, 0x80FF8000, 0x200000FF);
+  const BrushHandle fall = MakeGradientBrush(0, 185, 0, 215, 0x80FF8000, 0x200000FF);
   const BrushHandle shade = MakeBrush(20, 40, 60, 100);
   const struct {
     const char* what;
@@ -174,6 +175,7 @@ TEST_F(FrameDamageCalls, EachKindOfCallLeavesTheWholeFrameAsItMoves) {
        }},
       {"gradient", [&](int i) { FillRect(170 + i, 190 + i % 3, 60, 30, glow); }},
       {"still gradient", [&](int) { FillRect(170, 190, 60, 30, glow); }},
+      {"still downward gradient", [&](int) { FillRect(170, 190, 60, 30, fall); }},
       {"still scaled", [&](int) { DrawImageScaled(sprite, 180, 190, 67, 29, 0, 0, 37, 23, 1.0f); }},
       {"still turned",
        [&](int) {
