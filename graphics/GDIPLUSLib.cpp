@@ -31,7 +31,7 @@ namespace {
 constexpr int DotsPerMeterAt96Dpi = 3780;
 
 struct FontRequest {
-  std::string family;
+  QString family;  // as installed
   float points = 0;
   int32_t style = 0;
   bool operator==(const FontRequest&) const = default;
@@ -310,11 +310,12 @@ std::optional<std::string> ChooseFontFamily(const std::string& requested,
 void SetFont(const std::string& family, float points, int32_t style) {
   Layer& state = layer();
   if (!Painter()) return;
-  // Screens set their font every frame: making the same font again is the costly part.
-  FontRequest request{family, points, style};
-  if (state.font && state.fontRequest == request) return;
   const std::optional<QString> installed = InstalledFamily(family);
   if (!installed || points <= 0) return;
+  // Screens set their fonts every frame, in any case of letters: making the same font
+  // again is the costly part.
+  FontRequest request{*installed, points, style};
+  if (state.font && state.fontRequest == request) return;
   QFont font(*installed);
   font.setPointSizeF(points);
   font.setBold((style & Bold) != 0);
