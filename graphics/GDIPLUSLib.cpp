@@ -82,7 +82,7 @@ void Paint() {
   const QRegion changed = ChangedArea(state.drawn, state.pending, buffer);
   for (const DrawCommand& command : state.pending) command.Paint(*state.painter, changed);
   state.unshown += changed;
-  state.drawn = std::move(state.pending);
+  std::swap(state.drawn, state.pending);  // the next frame's calls reuse the old list's room
   state.pending.clear();
 }
 
