@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "graphics/DrawCommand.h"
