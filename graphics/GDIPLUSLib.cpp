@@ -10,7 +10,6 @@
 #include <QPen>
 #include <QTextLayout>
 #include <QTransform>
-#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
