@@ -59,7 +59,8 @@ bool SdlAudioBackend::Open(const std::string& alias, const std::string& path) {
 }
 
 void SdlAudioBackend::PlayFromStart(const std::string& alias, bool looped) {
-  if (const Sound* sound = Find(alias)) Mix_PlayChannel(sound->channel, sound->chunk, looped ? -1 : 0);
+  if (const Sound* sound = Find(alias))
+    Mix_PlayChannel(sound->channel, sound->chunk, looped ? -1 : 0);
 }
 
 bool SdlAudioBackend::Resume(const std::string& alias) {
@@ -71,7 +72,8 @@ bool SdlAudioBackend::Resume(const std::string& alias) {
 
 // Stopping keeps the place, so that music switched back on continues from there.
 void SdlAudioBackend::Stop(const std::string& alias) {
-  if (const Sound* sound = Find(alias); sound && Mix_Playing(sound->channel)) Mix_Pause(sound->channel);
+  if (const Sound* sound = Find(alias); sound && Mix_Playing(sound->channel))
+    Mix_Pause(sound->channel);
 }
 
 bool SdlAudioBackend::IsPlaying(const std::string& alias) {

@@ -11,12 +11,12 @@
 #include "core/clsBall.h"
 #include "core/clsLvlup.h"
 #include "graphics/GDIPLUSLib.h"
+#include "platform/ProgramPath.h"
 #include "screens/clsBoom.h"
 #include "screens/clsDrop.h"
 #include "screens/clsPauseDlg.h"
 #include "screens/clsPlaysrc.h"
 #include "shell/Gamectrl.h"
-#include "platform/ProgramPath.h"
 #include "shell/Screens.h"
 
 namespace marlquin::bench {

@@ -31,8 +31,8 @@ double CellTop(int row) { return row * RowHeight; }
 std::array<Cell, 6> Neighbours(int col, int row) {
   const int d = IsOddRow(row) ? col - 1 : col;
   auto cell = [](int c, int r) { return Cell{static_cast<int16_t>(c), static_cast<int16_t>(r)}; };
-  return {cell(col - 1, row), cell(col + 1, row), cell(d, row + 1),
-          cell(d + 1, row + 1), cell(d, row - 1), cell(d + 1, row - 1)};
+  return {cell(col - 1, row),   cell(col + 1, row), cell(d, row + 1),
+          cell(d + 1, row + 1), cell(d, row - 1),   cell(d + 1, row - 1)};
 }
 
 bool InList(const std::vector<int16_t>& list, int value) {
@@ -42,7 +42,8 @@ bool InList(const std::vector<int16_t>& list, int value) {
 int16_t RandomBubbleColor() { return RoundToInt16(Rnd() * 5 + 1); }
 
 void FillBoard() {
-  const int last = std::min(static_cast<int>(RoundHalfEven(std::floor(Level / 2.0) + 3)), BoardRows - 1);
+  const int last =
+      std::min(static_cast<int>(RoundHalfEven(std::floor(Level / 2.0) + 3)), BoardRows - 1);
   for (int row = 0; row <= last; ++row) {
     for (int col = 0; col < BoardCols; ++col) Board[CellIndex(col, row)] = RandomBubbleColor();
   }

@@ -31,16 +31,16 @@ inline constexpr int16_t EmptyCell = 0;
 inline constexpr int16_t BombColor = 7;
 
 extern std::array<int16_t, BoardCells> Board;
-extern int16_t CurColor;    // the ball waiting on the launcher
-extern int16_t NextColor;   // the ball shown as the next one
-extern int16_t BallCount;   // running count of occupied cells
+extern int16_t CurColor;   // the ball waiting on the launcher
+extern int16_t NextColor;  // the ball shown as the next one
+extern int16_t BallCount;  // running count of occupied cells
 extern int32_t Score;
-extern int16_t Level;       // floor(Score / 1600) once the score has changed
-extern double ShootAngle;   // radians, from AimStep
-extern int16_t AimStep;     // -40..40 in steps of two degrees; 0 is straight up, + is left
-extern int16_t PushTick;    // frames drawn since the last push of new rows
-extern int16_t PushLimit;   // frames between pushes
-extern bool GuideShot;      // the waiting ball shows the aiming guide
+extern int16_t Level;      // floor(Score / 1600) once the score has changed
+extern double ShootAngle;  // radians, from AimStep
+extern int16_t AimStep;    // -40..40 in steps of two degrees; 0 is straight up, + is left
+extern int16_t PushTick;   // frames drawn since the last push of new rows
+extern int16_t PushLimit;  // frames between pushes
+extern bool GuideShot;     // the waiting ball shows the aiming guide
 extern std::vector<int16_t> MatchList;  // the landed ball's colour group, depth first
 extern std::vector<int16_t> VisitList;  // cells the colour search has reached
 extern std::vector<int16_t> LinkList;   // occupied cells hanging from the top row

@@ -45,8 +45,8 @@ void clsFish::Draw() {
     y = RoundToInt16(y + sy * t);
   }
   // The widening is centred; the growth in height extends downwards.
-  DrawImageScaled(image, RoundToInt32(x - (w - Width) / 2), y, RoundToInt32(w), RoundToInt32(h),
-                  0, 0, Width, hei, 1.0f);
+  DrawImageScaled(image, RoundToInt32(x - (w - Width) / 2), y, RoundToInt32(w), RoundToInt32(h), 0,
+                  0, Width, hei, 1.0f);
   if (++phase >= hei) phase = 0;
   if (x < -Width || x > ScreenWidth || y < -hei || y > ScreenHeight) BeginLoc();
 }

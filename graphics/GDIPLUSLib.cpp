@@ -273,8 +273,8 @@ void DrawImageRect(ImageHandle image, const Rect32& destination, int32_t srcX, i
             destination.bottom - destination.top, srcX, srcY, alpha, key);
 }
 
-void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int32_t dh,
-                     int32_t sx, int32_t sy, int32_t sw, int32_t sh, float alpha) {
+void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int32_t dh, int32_t sx,
+                     int32_t sy, int32_t sw, int32_t sh, float alpha) {
   PictureRef picture = Find(image);
   if (!picture || dw <= 0 || dh <= 0) return;
   const QRect source = QRect(sx, sy, sw, sh).intersected(picture->straight.rect());

@@ -59,8 +59,8 @@ void DrawImage(ImageHandle image, int32_t x, int32_t y, int32_t w, int32_t h, in
                int32_t srcY, float alpha, uint32_t key);
 void DrawImageRect(ImageHandle image, const Rect32& destination, int32_t srcX, int32_t srcY,
                    float alpha, uint32_t key);
-void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int32_t dh,
-                     int32_t sx, int32_t sy, int32_t sw, int32_t sh, float alpha);
+void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int32_t dh, int32_t sx,
+                     int32_t sy, int32_t sw, int32_t sh, float alpha);
 // The whole image mapped onto the parallelogram of its top-left, top-right and
 // bottom-left corners.
 void DrawImagePoints(ImageHandle image, Point32 topLeft, Point32 topRight, Point32 bottomLeft);

@@ -1,10 +1,10 @@
 #include "persistence/AtomicFile.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-
-#include <unistd.h>
 
 namespace marlquin {
 namespace {

@@ -11,8 +11,9 @@ std::optional<std::string> ReadFileStart(const std::string& path, size_t limit) 
   if (file == nullptr) return std::nullopt;
   std::string bytes;
   char buffer[4096];
-  for (size_t n; bytes.size() < limit &&
-                 (n = std::fread(buffer, 1, std::min(sizeof buffer, limit - bytes.size()), file)) > 0;) {
+  for (size_t n;
+       bytes.size() < limit &&
+       (n = std::fread(buffer, 1, std::min(sizeof buffer, limit - bytes.size()), file)) > 0;) {
     bytes.append(buffer, n);
   }
   const bool failed = std::ferror(file) != 0;

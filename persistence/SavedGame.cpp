@@ -9,8 +9,8 @@
 #include "core/clsBall.h"
 #include "persistence/AtomicFile.h"
 #include "persistence/FileStart.h"
-#include "platform/Platform.h"
 #include "platform/DataFolder.h"
+#include "platform/Platform.h"
 
 namespace marlquin {
 namespace {
@@ -95,14 +95,16 @@ std::string AskSaveGameFile() {
   if (!chosen || chosen->empty()) return "";
   if (FileExists(*chosen) &&
       platform().MessageBox("File already exists. Do you want to replace it?", "Save file",
-                            Platform::Buttons::YesNo, Platform::Icon::None) == Platform::Answer::No) {
+                            Platform::Buttons::YesNo,
+                            Platform::Icon::None) == Platform::Answer::No) {
     return "";
   }
   return *chosen;
 }
 
 std::string AskOpenGameFile() {
-  const std::optional<std::string> chosen = platform().OpenFileDialog("Open Game save file", Filter);
+  const std::optional<std::string> chosen =
+      platform().OpenFileDialog("Open Game save file", Filter);
   return chosen ? *chosen : "";
 }
 

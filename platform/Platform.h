@@ -1,7 +1,7 @@
 // Everything the game asks of the operating system, behind one small interface: modal
 // boxes and file dialogs, letting pending events run, ending the process, the clock,
-// the pointer, the program's folder, write access and the environment. The window installs the Qt implementation;
-// tests install a scripted double.
+// the pointer, the program's folder, write access and the environment. The window installs the Qt
+// implementation; tests install a scripted double.
 #pragma once
 
 #include <optional>

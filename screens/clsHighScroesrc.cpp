@@ -1,8 +1,8 @@
 #include "screens/clsHighScroesrc.h"
 
 #include "persistence/HighScoreFile.h"
-#include "screens/clsMenusrc.h"
 #include "platform/ProgramPath.h"
+#include "screens/clsMenusrc.h"
 #include "shell/Screens.h"
 
 namespace marlquin {

@@ -2,9 +2,9 @@
 
 #include "audio/SoundPlayer.h"
 #include "persistence/SavedGame.h"
-#include "shell/Gamectrl.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
+#include "shell/Gamectrl.h"
 #include "shell/Screens.h"
 
 namespace marlquin {

@@ -13,14 +13,14 @@
 #include "core/clsLvlup.h"
 #include "core/clsWaterPoint.h"
 #include "persistence/SavedGame.h"
+#include "platform/Platform.h"
+#include "platform/ProgramPath.h"
 #include "screens/clsBoom.h"
 #include "screens/clsDlg.h"
 #include "screens/clsDrop.h"
 #include "screens/clsMenusrc.h"
 #include "screens/clsPauseDlg.h"
 #include "shell/Gamectrl.h"
-#include "platform/Platform.h"
-#include "platform/ProgramPath.h"
 #include "shell/Screens.h"
 
 namespace marlquin {
@@ -213,7 +213,8 @@ void clsPlaysrc::DrawTimeBar() {
   PushTick = Saturate16(int32_t{PushTick} + 1);
   if (PushTick % BarTicksPerUpdate == 0) {
     // From level 20 on the limit is 0 or below: a push is due on every tick, so the bar is full.
-    const float ratio = PushLimit > 0 ? static_cast<float>(static_cast<double>(PushTick) / PushLimit) : 1.0f;
+    const float ratio =
+        PushLimit > 0 ? static_cast<float>(static_cast<double>(PushTick) / PushLimit) : 1.0f;
     TimeBar.BarHeight = RoundToInt16(ratio * BarFullHeight);
     TimeBar.BarGreen = std::max(RoundToInt32(230 - ratio * 230), 0);
     DeleteBrush(TimeBar.BarBrush);

@@ -17,9 +17,9 @@
 #include "core/Rounding.h"
 #include "core/clsBall.h"
 #include "graphics/HandCursor.h"
-#include "shell/Gamectrl.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
+#include "shell/Gamectrl.h"
 #include "shell/Screens.h"
 
 namespace marlquin {
@@ -130,9 +130,7 @@ void Form1::Timer1_Timer() {
   Present();
 }
 
-void Form1::Aim(double change) {
-  AimStep = RoundToInt16(AimStep + change);
-}
+void Form1::Aim(double change) { AimStep = RoundToInt16(AimStep + change); }
 
 void Form1::Form_KeyDown(int16_t keyCode) {
   if (CurScreen != ScreenPlay) return;
@@ -156,8 +154,8 @@ void Form1::Form_KeyDown(int16_t keyCode) {
 
 void Form1::PictureWheelProc(int delta, bool held) {
   if (CurScreen != ScreenPlay) return;
-  if (!held && delta == -WheelNotch) Aim(AimChange);   // towards the user: as Left
-  if (!held && delta == WheelNotch) Aim(-AimChange);   // away from the user: as Right
+  if (!held && delta == -WheelNotch) Aim(AimChange);  // towards the user: as Left
+  if (!held && delta == WheelNotch) Aim(-AimChange);  // away from the user: as Right
   AimStep = std::clamp<int16_t>(AimStep, -AimLimit, AimLimit);
   ShootAngle = AngleFromAimStep(AimStep);
   Ball.NewBall(ShootAngle, CurColor);

@@ -1,5 +1,7 @@
 #include "shell/QtPlatform.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileDialog>
@@ -10,7 +12,6 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace marlquin {
 namespace {
@@ -57,8 +58,8 @@ Platform::Answer QtPlatform::MessageBox(const std::string& text, const std::stri
 std::string QtPlatform::InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) {
   bool accepted = false;
-  const QString text =
-      QInputDialog::getText(window_, Q(title), Q(prompt), QLineEdit::Normal, Q(defaultText), &accepted);
+  const QString text = QInputDialog::getText(window_, Q(title), Q(prompt), QLineEdit::Normal,
+                                             Q(defaultText), &accepted);
   return accepted ? text.toStdString() : std::string();
 }
 

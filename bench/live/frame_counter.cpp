@@ -37,9 +37,10 @@ int main(int argc, char** argv) {
   }
   const xcb_query_extension_reply_t* damage = xcb_get_extension_data(connection, &xcb_damage_id);
   std::unique_ptr<xcb_damage_query_version_reply_t, FreeDeleter> version(
-      damage && damage->present ? xcb_damage_query_version_reply(
-                                      connection, xcb_damage_query_version(connection, 1, 1), nullptr)
-                                : nullptr);
+      damage && damage->present
+          ? xcb_damage_query_version_reply(connection, xcb_damage_query_version(connection, 1, 1),
+                                           nullptr)
+          : nullptr);
   if (!version) {
     std::fprintf(stderr, "the X server has no DAMAGE extension\n");
     return 1;
@@ -54,10 +55,12 @@ int main(int argc, char** argv) {
   uint32_t last = 0;
   const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   pollfd input{xcb_get_file_descriptor(connection), POLLIN, 0};
-  for (auto now = std::chrono::steady_clock::now(); now < end; now = std::chrono::steady_clock::now()) {
+  for (auto now = std::chrono::steady_clock::now(); now < end;
+       now = std::chrono::steady_clock::now()) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
     poll(&input, 1, static_cast<int>(left) + 1);
-    while (std::unique_ptr<xcb_generic_event_t, FreeDeleter> event{xcb_poll_for_event(connection)}) {
+    while (
+        std::unique_ptr<xcb_generic_event_t, FreeDeleter> event{xcb_poll_for_event(connection)}) {
       if ((event->response_type & 0x7F) != damage->first_event + XCB_DAMAGE_NOTIFY) continue;
       const auto* notify = reinterpret_cast<const xcb_damage_notify_event_t*>(event.get());
       pixels += static_cast<long long>(notify->area.width) * notify->area.height;

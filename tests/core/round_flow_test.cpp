@@ -31,8 +31,8 @@ class RoundFlow : public GameTest {
     std::ofstream file(InFolder("Bubble.rec"), std::ios::binary);
     char name = 'A';
     for (int score : scores) {
-      file << name++ << "\r\n" << std::string(6 - std::to_string(score).size(), '0') << score
-           << "\r\nd\r\n";
+      file << name++ << "\r\n"
+           << std::string(6 - std::to_string(score).size(), '0') << score << "\r\nd\r\n";
     }
   }
 
@@ -61,9 +61,9 @@ TEST_F(RoundFlow, PushYieldsFirstThenMovesEveryRowDownTwoAndFillsTheTopTwoRows) 
   EXPECT_EQ(Board[CellIndex(10, 2)], 2);
   EXPECT_EQ(Board[CellIndex(7, 3)], 6);
   EXPECT_EQ(Board[CellIndex(3, 14)], 3);  // from row 12 into the launcher row
-  EXPECT_EQ(CountOccupied(), 22 + 4);      // the bubble in row 14 left the board
-  EXPECT_EQ(BallCount, 27);                 // not lowered for it
-  EXPECT_EQ(Ball.LandRow(), 2);             // the waiting ball is aimed at the new board
+  EXPECT_EQ(CountOccupied(), 22 + 4);     // the bubble in row 14 left the board
+  EXPECT_EQ(BallCount, 27);               // not lowered for it
+  EXPECT_EQ(Ball.LandRow(), 2);           // the waiting ball is aimed at the new board
 }
 
 TEST_F(RoundFlow, PushFailsWithRowThirteenOccupiedAndEndsTheGameWhenItFillsTheLaunchCell) {

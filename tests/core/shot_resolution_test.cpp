@@ -64,9 +64,14 @@ TEST_F(ShotResolution, BubblesOfTheColourReachableOnlyThroughAnotherColourStay) 
 }
 
 TEST_F(ShotResolution, OnlyUnlinkedBubblesFallAndReachTheEffectColumnByColumnTopToBottom) {
-  Place({{4, 0, 2}, {5, 0, 2},                 // the group the ball completes
-         {5, 1, 3}, {6, 1, 5}, {5, 2, 4},      // hanging only from the group
-         {9, 0, 4}, {9, 1, 5}, {8, 2, 6}});    // a chain of other colours from row 0
+  Place({{4, 0, 2},
+         {5, 0, 2},  // the group the ball completes
+         {5, 1, 3},
+         {6, 1, 5},
+         {5, 2, 4},  // hanging only from the group
+         {9, 0, 4},
+         {9, 1, 5},
+         {8, 2, 6}});  // a chain of other colours from row 0
   Land(6, 0, 2);
   EXPECT_EQ(log, (EventLog{"splash 407,60", "drop init", "drop 150,26 c3", "drop 165,52 c4",
                            "drop 180,26 c5", "play Ding"}));
@@ -76,8 +81,16 @@ TEST_F(ShotResolution, OnlyUnlinkedBubblesFallAndReachTheEffectColumnByColumnTop
 }
 
 TEST_F(ShotResolution, BombAtTheLeftEdgeOfAnEvenRowBlastsItsFiveNeighbours) {
-  Place({{0, 0, 1}, {1, 0, 1}, {2, 0, 1}, {0, 1, 2}, {1, 1, 2}, {2, 1, 6},
-         {1, 2, 3}, {2, 2, 6}, {0, 3, 4}, {1, 3, 5}});
+  Place({{0, 0, 1},
+         {1, 0, 1},
+         {2, 0, 1},
+         {0, 1, 2},
+         {1, 1, 2},
+         {2, 1, 6},
+         {1, 2, 3},
+         {2, 2, 6},
+         {0, 3, 4},
+         {1, 3, 5}});
   Land(0, 2, BombColor);
   EXPECT_EQ(log, (EventLog{"boom -35,2", "splash 257,137.942", "drop init", "play bomb"}));
   EXPECT_EQ(Score, 60);

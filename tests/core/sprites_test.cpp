@@ -68,11 +68,13 @@ TEST_F(Sprites, TheSplashSpraysFiveDropletsUpwardsZigZaggingForEighteenFrames) {
   WaterPoint.init(400, 300);
   std::vector<QPoint> drawn;
   WaterPoint.AutoMove([&](int16_t x, int16_t y) { drawn.emplace_back(x, y); });
-  EXPECT_EQ(drawn, (std::vector<QPoint>{{397, 294}, {389, 292}, {413, 290}, {397, 288}, {431, 284}}))
+  EXPECT_EQ(drawn,
+            (std::vector<QPoint>{{397, 294}, {389, 292}, {413, 290}, {397, 288}, {431, 284}}))
       << "side by side from x - 9 in steps of 6, each rising by its speed";
 
   int frames = 1;
-  for (int i = 0; i < 30 && WaterPoint.Life() > 0; ++i, ++frames) WaterPoint.AutoMove([](int16_t, int16_t) {});
+  for (int i = 0; i < 30 && WaterPoint.Life() > 0; ++i, ++frames)
+    WaterPoint.AutoMove([](int16_t, int16_t) {});
   EXPECT_EQ(frames, 18);
 
   // Near the top the droplets leave the screen and are no longer drawn, but keep moving.
@@ -80,7 +82,8 @@ TEST_F(Sprites, TheSplashSpraysFiveDropletsUpwardsZigZaggingForEighteenFrames) {
   WaterPoint.init(400, 12);
   drawn.clear();
   WaterPoint.AutoMove([&](int16_t x, int16_t y) { drawn.emplace_back(x, y); });
-  EXPECT_EQ(drawn, (std::vector<QPoint>{{385, 6}, {391, 6}, {397, 6}, {397, 0}})) << "the fast fifth is gone";
+  EXPECT_EQ(drawn, (std::vector<QPoint>{{385, 6}, {391, 6}, {397, 6}, {397, 0}}))
+      << "the fast fifth is gone";
 
   // On the play screen a droplet is the water picture's top-left 16 x 16 pixels, opaque.
   ClearToBlack();
@@ -118,14 +121,12 @@ TEST_F(Sprites, ASwimmerPulsesWiderCentredThenGlidesOnAndReentersWhenItLeaves) {
     QRect drawn;
   };
   const Frame frames[] = {
-      {1, {376, 580, 50, 20}},   // the pulse draws it back against its direction
-      {2, {376, 580, 51, 20}},   // 51 wide about x 377: 376.5 rounds to the even 376
-      {6, {378, 580, 55, 20}},
-      {10, {380, 580, 59, 20}},  // the last pulse frame
-      {11, {384, 580, 50, 20}},  // the glide pushes it on, 1.2 pixels
-      {12, {383, 580, 50, 20}},
-      {20, {379, 580, 50, 20}},  // the push has faded out
-      {21, {380, 580, 50, 20}},  // the next cycle pulses again
+      {1, {376, 580, 50, 20}},  // the pulse draws it back against its direction
+      {2, {376, 580, 51, 20}},  // 51 wide about x 377: 376.5 rounds to the even 376
+      {6, {378, 580, 55, 20}},  {10, {380, 580, 59, 20}},  // the last pulse frame
+      {11, {384, 580, 50, 20}},                            // the glide pushes it on, 1.2 pixels
+      {12, {383, 580, 50, 20}}, {20, {379, 580, 50, 20}},  // the push has faded out
+      {21, {380, 580, 50, 20}},                            // the next cycle pulses again
   };
   int drawn = 0;
   for (const Frame& frame : frames) {

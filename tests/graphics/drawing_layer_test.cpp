@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFontDatabase>
 #include <QImage>
@@ -6,8 +7,6 @@
 #include <filesystem>
 #include <sstream>
 #include <vector>
-
-#include <unistd.h>
 
 #include "graphics/GDIPLUSLib.h"
 #include "platform/ProgramPath.h"
@@ -36,8 +35,8 @@ class DrawingLayer : public GameTest {
 
   // A 3 x 1 picture: red, white, grey (all opaque), magenta, and a near-magenta pixel.
   ImageHandle Strip() {
-    const QColor colours[] = {QColor(255, 0, 0), QColor(255, 255, 255), QColor(128, 128, 128),
-                              QColor(255, 0, 255), QColor(254, 0, 255), QColor(255, 0, 255, 128)};
+    const QColor colours[] = {QColor(255, 0, 0),   QColor(255, 255, 255), QColor(128, 128, 128),
+                              QColor(255, 0, 255), QColor(254, 0, 255),   QColor(255, 0, 255, 128)};
     return LoadImageFile(
         WritePicture(InFolder("strip.png"), 6, 1, [&](int x, int) { return colours[x]; }));
   }
@@ -306,7 +305,8 @@ TEST(FontChoice, AnInstalledFamilyIsUsedAndTheBundledFaceStandsInOnlyWhereItIsMi
       {"Arial Black", {"Lato"}, std::nullopt},
       {"No Such Family", {"Lato Black"}, std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(ChooseFontFamily(c.requested, c.installed), c.chosen) << c.requested;
+  for (const auto& c : cases)
+    EXPECT_EQ(ChooseFontFamily(c.requested, c.installed), c.chosen) << c.requested;
 }
 
 TEST_F(DrawingLayer, ALayerThatCannotStartSaysErrorZeroOneAndDrawsNothing) {
@@ -320,9 +320,11 @@ TEST_F(DrawingLayer, ALayerThatCannotStartSaysErrorZeroOneAndDrawsNothing) {
 
 TEST(ResourcePaths, AnyCaseAndSeparatorReachTheOneResFolder) {
   // A name of this process's own: other test runs may share the machine.
-  const auto folder = std::filesystem::temp_directory_path() / ("marlquin-paths-" + std::to_string(getpid()));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("marlquin-paths-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder / "res" / "sound");
-  QImage(1, 1, QImage::Format_ARGB32).save(QString::fromStdString((folder / "res" / "Bg.png").string()));
+  QImage(1, 1, QImage::Format_ARGB32)
+      .save(QString::fromStdString((folder / "res" / "Bg.png").string()));
   const std::string expected = (folder / "res" / "Bg.png").string();
   for (const char* literal : {"\\Res\\Bg.png", "\\res\\bg.png", "/res/BG.PNG"}) {
     EXPECT_EQ(ResolveBelow(folder.string(), literal), expected) << literal;

@@ -56,8 +56,8 @@ TEST_F(SavedGame, SaveAndLoadRestoreBoardAndCountersButKeepColoursAndAim) {
   const std::string bytes = Read(path);
   ASSERT_EQ(bytes.size(), 364u);
   EXPECT_EQ(bytes.substr(0, 4), std::string("\x01\x00\x06\x00", 4));
-  EXPECT_EQ(bytes.substr(352, 2), std::string("\x74\x04", 2));              // 1140
-  EXPECT_EQ(bytes.substr(360, 4), std::string("\x70\x11\x01\x00", 4));      // 70000
+  EXPECT_EQ(bytes.substr(352, 2), std::string("\x74\x04", 2));          // 1140
+  EXPECT_EQ(bytes.substr(360, 4), std::string("\x70\x11\x01\x00", 4));  // 70000
 
   const std::string saved = EncodeSavedGame();
   Board.fill(0);
@@ -123,16 +123,18 @@ TEST_F(SavedGame, FilesThatAreNotSavedGamesAreRefusedWithAMessageAndTheGameUntou
     return std::string(good).replace(at, bytes.size(), bytes);
   };
   const std::vector<std::pair<std::string, std::string>> files = {
-      {"short.sv", good.substr(0, 363)},  {"cell8.sv", changed(0, "\x08")},
-      {"cellminus.sv", changed(0, "\xff\xff")}, {"score.sv", changed(363, "\x80")},
+      {"short.sv", good.substr(0, 363)},
+      {"cell8.sv", changed(0, "\x08")},
+      {"cellminus.sv", changed(0, "\xff\xff")},
+      {"score.sv", changed(363, "\x80")},
       {"fewballs.sv", changed(358, std::string("\x02\x00", 2))}};  // 3 bubbles, BallCount 2
   for (const auto& [name, bytes] : files) Write(InFolder(name), bytes);
 
   Board.fill(0);
   Score = 5;
   const std::string before = EncodeSavedGame();
-  for (const std::string name : {"short.sv", "cell8.sv", "cellminus.sv", "score.sv",
-                                 "fewballs.sv", "missing.sv", "save"}) {
+  for (const std::string name :
+       {"short.sv", "cell8.sv", "cellminus.sv", "score.sv", "fewballs.sv", "missing.sv", "save"}) {
     fake.messages.clear();
     fake.fileAnswers = {InFolder(name)};
     EXPECT_FALSE(LoadGame()) << name;

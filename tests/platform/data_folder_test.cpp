@@ -7,9 +7,9 @@
 
 #include "core/GameState.h"
 #include "core/Progress.h"
+#include "persistence/FileStart.h"
 #include "persistence/HighScoreFile.h"
 #include "persistence/SavedGame.h"
-#include "persistence/FileStart.h"
 #include "platform/DataFolder.h"
 #include "tests/support/GameTest.h"
 

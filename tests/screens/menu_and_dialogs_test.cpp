@@ -124,7 +124,12 @@ TEST_F(Menu, TheMusicFollowsTheGameAndItsToggleAcrossGames) {
       {"music toggle on", [] { Click(134, 524); }, true},
       {"effects toggle", [] { Click(64, 524); }, true},
       {"Return and OK", returnToMenu, false},
-      {"High Score and back", [] { Click(395, 340); Click(395, 470); }, false},
+      {"High Score and back",
+       [] {
+         Click(395, 340);
+         Click(395, 470);
+       },
+       false},
       {"Load Game, cancelled", [] { Click(395, 280); }, true},
       {"Begin New while it plays", [] { Click(395, 220); }, true},
       {"music toggle off", [] { Click(134, 524); }, false},
@@ -142,7 +147,8 @@ TEST_F(HighScoreTable, ShowsTheFileAsStoredAndFollowsItsEditsOnTheNextFrame) {
   Tick();
   EXPECT_TRUE(InkBox(SeaColour, QRect(240, 220, 300, 110)).isEmpty()) << "no file: empty rows";
 
-  std::ofstream(InFolder("Bubble.rec"), std::ios::binary) << "Low\r\n000100\r\n1/1/26\r\nHigh\r\n009000\r\n";
+  std::ofstream(InFolder("Bubble.rec"), std::ios::binary)
+      << "Low\r\n000100\r\n1/1/26\r\nHigh\r\n009000\r\n";
   Tick();
   EXPECT_EQ(HighScores[0][0], "Low") << "unsorted, as stored";
   EXPECT_EQ(HighScores[1][1], "009000");
@@ -205,7 +211,8 @@ TEST_F(Dialogs, ASingleButtonDialogIgnoresTheSecondButtonsPlace) {
   Tick();
   MoveTo(335, 360);
   EXPECT_EQ(HandOwner, 0) << "no hand where the second button would be";
-  EXPECT_TRUE(InkBox(SeaColour, QRect(262, 342, 146, 36)).width() < 146) << "and no button drawn there";
+  EXPECT_TRUE(InkBox(SeaColour, QRect(262, 342, 146, 36)).width() < 146)
+      << "and no button drawn there";
   Click(335, 360);
   EXPECT_EQ(CurScreen, ScreenDialog);
   Click(505, 360);

@@ -76,7 +76,7 @@ TEST_F(PlayScreenTest, FiringMovesTheNextColourUpAndIgnoresRepeatsWhileFlying) {
 }
 
 TEST_F(PlayScreenTest, TheNewWaitingBallRisesNinePixelsATickAfterAShot) {
-  StartGame(0.0, 0.9);  // waiting colour 1, next colour 3
+  StartGame(0.0, 0.9);       // waiting colour 1, next colour 3
   ScriptRandom({0.0, 0.0});  // the new next colour 1, no guide
   Fire();
   const uint32_t waiting = BallColour(CurColor);
@@ -137,7 +137,7 @@ TEST_F(PlayScreenTest, TheExplosionGrowsShrinksAndFadesCentredInItsBox) {
   StartGame();
   std::vector<QRect> boxes;
   std::vector<int> reds;  // of the orange picture over black at the box's centre
-  Boom.init(-42, 140);  // box at (200, 200)
+  Boom.init(-42, 140);    // box at (200, 200)
   for (int tick = 0; tick < 7; ++tick) {
     FillRect(0, 0, 800, 600, MakeBrush(0, 0, 0, 255));
     Boom.Show();
@@ -145,7 +145,8 @@ TEST_F(PlayScreenTest, TheExplosionGrowsShrinksAndFadesCentredInItsBox) {
     reds.push_back(int(At(250, 250) >> 16 & 0xFF));
   }
   const int fading[] = {255, 213, 170, 128, 85, 43, 0};  // opacity 6/6 down to 1/6, then gone
-  for (int tick = 0; tick < 7; ++tick) EXPECT_NEAR(reds[tick], fading[tick], 2) << "tick " << tick + 1;
+  for (int tick = 0; tick < 7; ++tick)
+    EXPECT_NEAR(reds[tick], fading[tick], 2) << "tick " << tick + 1;
   EXPECT_EQ(boxes[0], QRect(225, 231, 50, 38));
   EXPECT_EQ(boxes[1], QRect(210, 220, 80, 60));
   EXPECT_EQ(boxes[2], QRect(200, 212, 100, 75));
@@ -164,7 +165,8 @@ TEST_F(PlayScreenTest, TheExplosionGrowsShrinksAndFadesCentredInItsBox) {
 TEST_F(PlayScreenTest, FallingBallsTakeSlotsRoundRobinAndDriftByTheirSlot) {
   std::vector<std::string> drawn;
   auto record = [&](int16_t color, double x, double y) {
-    drawn.push_back(std::to_string(color) + "@" + std::to_string(int(x)) + "," + std::to_string(int(y)));
+    drawn.push_back(std::to_string(color) + "@" + std::to_string(int(x)) + "," +
+                    std::to_string(int(y)));
   };
   Drop.AddDBalls(100, 200, 3);
   Drop.AddDBalls(100, 200, 4);

@@ -27,7 +27,7 @@ namespace marlquin::test {
 namespace {
 
 constexpr uint32_t Black = 0xFF000000;
-constexpr uint32_t DarkOlive = 0xFF191900;  // the window's start-up text colour
+constexpr uint32_t DarkOlive = 0xFF191900;     // the window's start-up text colour
 constexpr uint32_t ButtonUpFace = 0xFFC8C8C8;  // the test face sheet's pointer-away, up cell
 
 struct ButtonPlace {
@@ -43,7 +43,8 @@ class ScreenPictures : public ScreenTest {
     EXPECT_EQ(BackBufferPixel(button.left + 1, button.top + 1), ButtonUpFace);
     EXPECT_EQ(BackBufferPixel(button.left + 148, button.top + 38), ButtonUpFace);
     EXPECT_NE(BackBufferPixel(button.left + 150, button.top + 20), ButtonUpFace);
-    const auto captionX = static_cast<int16_t>(button.left + 75 - 5 * std::string(button.caption).size());
+    const auto captionX =
+        static_cast<int16_t>(button.left + 75 - 5 * std::string(button.caption).size());
     EXPECT_TRUE(ShowsText(QRect(button.left + 2, button.top + 2, 146, 36), ButtonUpFace, captionX,
                           static_cast<int16_t>(button.top + 5), button.caption, 12, textColour));
   }
@@ -64,15 +65,18 @@ TEST_F(ScreenPictures, TheMenuShowsItsVersionAndFourButtonsAndLoadingInTheirPlac
   Tick();
   Tick();  // from the second frame on, in the black the menu leaves current
   EXPECT_TRUE(ShowsText(QRect(445, 100, 250, 30), SeaColour, 450, 105, "Ver 1.1.5", 12, Black));
-  const ButtonPlace buttons[] = {
-      {"Begin New", 320, 200}, {"Load Game", 320, 260}, {"High Score", 320, 320}, {"EXIT", 320, 380}};
+  const ButtonPlace buttons[] = {{"Begin New", 320, 200},
+                                 {"Load Game", 320, 260},
+                                 {"High Score", 320, 320},
+                                 {"EXIT", 320, 380}};
   for (const ButtonPlace& button : buttons) ExpectButton(button, Black);
 
   bool loadingShown = false;
   fake.onYield = [&] {
     if (loadingShown || !MenuScreen->IsLoading()) return;
     Tick();
-    loadingShown = ShowsText(QRect(255, 195, 300, 50), SeaColour, 260, 200, "Loading ...", 12, Black);
+    loadingShown =
+        ShowsText(QRect(255, 195, 300, 50), SeaColour, 260, 200, "Loading ...", 12, Black);
   };
   Click(395, 220);
   EXPECT_TRUE(loadingShown) << "\"Loading ...\" where the buttons were";
@@ -115,7 +119,8 @@ TEST_F(ScreenPictures, ATogglesFaceFollowsItsCheckAndThePointer) {
     Tick();
     EXPECT_EQ(face(), step.face) << step.what;
   }
-  EXPECT_EQ(BackBufferPixel(111, 501) & 0xFFFFFF, 0x00285Au) << "the music toggle, checked, at (110, 500)";
+  EXPECT_EQ(BackBufferPixel(111, 501) & 0xFFFFFF, 0x00285Au)
+      << "the music toggle, checked, at (110, 500)";
   MoveTo(134, 524);
   Tick();
   EXPECT_EQ(BackBufferPixel(134, 524), 0xFF010203u) << "the hand over the toggle";
@@ -153,18 +158,20 @@ TEST_F(ScreenPictures, TheTimeBarGrowsFromYellowToRedInHalfOpacity) {
     uint32_t colour;  // 128/255 of the bar's colour over the sea
   };
   // From level 20 on the limit is 0 or below and a push is due every tick: a full bar.
-  const Bar bars[] = {{10, 1, 0xFF888220},   {15, 1, 0xFF888220}, {500, 32, 0xFF884A20},
+  const Bar bars[] = {{10, 1, 0xFF888220},    {15, 1, 0xFF888220},  {500, 32, 0xFF884A20},
                       {1000, 64, 0xFF881020}, {20, 64, 0xFF881020}, {30, 64, 0xFF881020}};
   for (const Bar& bar : bars) {
     if (bar.tick == 20) PushLimit = 0;
     if (bar.tick == 30) PushLimit = -60;
     PushTick = static_cast<int16_t>(bar.tick - 1);
     Tick();
-    EXPECT_EQ(InkBox(SeaColour, QRect(540, 420, 30, 80)), QRect(546, 495 - bar.height, 19, bar.height))
+    EXPECT_EQ(InkBox(SeaColour, QRect(540, 420, 30, 80)),
+              QRect(546, 495 - bar.height, 19, bar.height))
         << "tick " << bar.tick;
     const uint32_t seen = BackBufferPixel(550, 494);
     for (int shift : {16, 8, 0}) {
-      EXPECT_NEAR(int(seen >> shift & 0xFF), int(bar.colour >> shift & 0xFF), 1) << "tick " << bar.tick;
+      EXPECT_NEAR(int(seen >> shift & 0xFF), int(bar.colour >> shift & 0xFF), 1)
+          << "tick " << bar.tick;
     }
   }
 }
@@ -177,7 +184,8 @@ TEST_F(ScreenPictures, TheLauncherLeansWithTheAimTurningAboutTheWaitingBall) {
     QPoint inside, outside;
   };
   // Points a quarter along the picture's top edge and a tenth down its side.
-  const Lean leans[] = {{0, {382, 368}, {335, 424}}, {40, {335, 424}, {382, 368}}, {-40, {446, 404}, {382, 368}}};
+  const Lean leans[] = {
+      {0, {382, 368}, {335, 424}}, {40, {335, 424}, {382, 368}}, {-40, {446, 404}, {382, 368}}};
   for (const Lean& lean : leans) {
     AimStep = lean.aim;
     Tick();
@@ -192,9 +200,9 @@ TEST_F(ScreenPictures, TheLauncherLeansWithTheAimTurningAboutTheWaitingBall) {
 TEST_F(ScreenPictures, ThePlayScreensTickDrawsEveryEffect) {
   StartPlaying();
   Lvlup.Levelup();
-  Effects().BoomInit(-42, 140);  // the explosion's box at (200, 200)
+  Effects().BoomInit(-42, 140);    // the explosion's box at (200, 200)
   Effects().DropAdd(100, 400, 3);  // slot 1 drifts left: board (94, 387)
-  ScriptRandom({0, 0, 0, 0, 0});  // droplet speeds 6
+  ScriptRandom({0, 0, 0, 0, 0});   // droplet speeds 6
   Effects().WaterPointInit(600, 400);
   Tick();
   EXPECT_EQ(InkBox(SeaColour, QRect(300, 240, 200, 60)), QRect(318, 250, 160, 45)) << "banner";
@@ -216,7 +224,8 @@ TEST_F(ScreenPictures, ThePauseDialogGrowsOverTheGameWithIconTextAndButton) {
     iconShown.push_back(BackBufferPixel(300, 240) == 0xFFFF0000u);
   }
   EXPECT_EQ(sizes, (std::vector<QSize>{{140, 80}, {220, 120}, {335, 150}}));
-  EXPECT_EQ(iconShown, (std::vector<bool>{false, true, true})) << "contents from the 220 x 120 box on";
+  EXPECT_EQ(iconShown, (std::vector<bool>{false, true, true}))
+      << "contents from the 220 x 120 box on";
   EXPECT_NEAR(Blue(300, 215), 127, 3) << "white at alpha 84 at the top";
   EXPECT_NEAR(Blue(300, 355), 197, 3) << "white at alpha 177 near the bottom";
   EXPECT_NEAR(Blue(350, 240), Blue(350, 242), 3) << "no separator line";
@@ -230,7 +239,8 @@ TEST_F(ScreenPictures, ThePauseDialogGrowsOverTheGameWithIconTextAndButton) {
     }
   }
   EXPECT_EQ(magenta, 0);
-  EXPECT_EQ(icon, QRect(290, 230, 38, 38)) << "the top-left 58 x 58 of the icon at (280, 220), magenta clear";
+  EXPECT_EQ(icon, QRect(290, 230, 38, 38))
+      << "the top-left 58 x 58 of the icon at (280, 220), magenta clear";
   SetTextColor(0, 0, 255, 255);  // the dialog keeps the colour it finds
   Tick();
   EXPECT_TRUE(AreaLooksLike(QRect(350, 242, 200, 32), SeaColour, [] {
@@ -267,8 +277,9 @@ TEST_F(ScreenPictures, TheReturnQuestionShowsTitleSeparatorTextAndTwoButtons) {
   EXPECT_TRUE(AreaLooksLike(title, SeaColour, gradientWith("Return", 240, 215, title)));
   Tick();
   const QRect message(238, 250, 345, 80);
-  EXPECT_TRUE(AreaLooksLike(message, SeaColour,
-                            gradientWith("Return to Main menu will end this game.\r\nReturn?", 240, 255, message)));
+  EXPECT_TRUE(AreaLooksLike(
+      message, SeaColour,
+      gradientWith("Return to Main menu will end this game.\r\nReturn?", 240, 255, message)));
   Tick();
   ExpectButton({"OK", 430, 340}, DarkOlive);
   ExpectButton({"Cancel", 260, 340}, DarkOlive);
@@ -289,8 +300,10 @@ TEST_F(ScreenPictures, TheHighScoreTableShowsEachRowInSmallDarkTextUnderItsColum
       DrawText(410, y, date);
     };
   };
-  EXPECT_TRUE(AreaLooksLike(QRect(245, 224, 300, 21), SeaColour, row(225, "Ann", "009000", "26-01-02")));
-  EXPECT_TRUE(AreaLooksLike(QRect(245, 246, 300, 21), SeaColour, row(247, "Bob", "000120", "26-03-04")));
+  EXPECT_TRUE(
+      AreaLooksLike(QRect(245, 224, 300, 21), SeaColour, row(225, "Ann", "009000", "26-01-02")));
+  EXPECT_TRUE(
+      AreaLooksLike(QRect(245, 246, 300, 21), SeaColour, row(247, "Bob", "000120", "26-03-04")));
   EXPECT_TRUE(InkBox(SeaColour, QRect(240, 268, 300, 60)).isEmpty()) << "rows 3 to 5 empty";
   Tick();
   ExpectButton({"Return", 320, 450}, DarkOlive);

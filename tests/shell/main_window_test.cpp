@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <functional>
-
 #include <QCoreApplication>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
-#include <QWindow>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
 #include <QWheelEvent>
+#include <QWindow>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "audio/SoundPlayer.h"
 #include "core/GameState.h"
@@ -33,7 +32,9 @@ class RecordingScreen final : public AbsScreen {
  public:
   RecordingScreen(EventLog& log, const FakePlatform& platform) : log_(log), platform_(platform) {}
   void MouseUp() override { Note("up"); }
-  void MouseMove(int16_t x, int16_t y) override { Note("move " + std::to_string(x) + "," + std::to_string(y)); }
+  void MouseMove(int16_t x, int16_t y) override {
+    Note("move " + std::to_string(x) + "," + std::to_string(y));
+  }
   void MouseDown() override { Note("down"); }
   void Draw() override { log_.push_back("draw"); }
 
@@ -120,8 +121,8 @@ TEST_F(MainWindow, EveryAimingInputTurnsThePathTheNextShotFlies) {
     QCoreApplication::sendEvent(&window, &event);
   };
   auto wheel = [&](int delta) {
-    QWheelEvent event(QPointF(400, 300), QPointF(400, 300), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(QPointF(400, 300), QPointF(400, 300), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(window.PictureArea(), &event);
   };
   const Input inputs[] = {{"Left", [&] { key(Qt::Key_Left); }, 10},
@@ -139,7 +140,7 @@ TEST_F(MainWindow, EveryAimingInputTurnsThePathTheNextShotFlies) {
     ASSERT_TRUE(Ball.Flying);
     for (int tick = 0; tick < 5; ++tick) Ball.Run();
     const int drift = Ball.GetStepx(Ball.StepIndex) - Ball.GetStepx(0);
-    EXPECT_EQ(drift < 0, input.aim > 0) << "a positive aim flies to the left";
+    EXPECT_EQ(drift<0, input.aim> 0) << "a positive aim flies to the left";
     EXPECT_GT(std::abs(drift), 10);
     Ball.EndFlight();
   }
@@ -176,8 +177,8 @@ TEST_F(MainWindow, OneFreeWheelNotchAimsLikeAnArrowAndEveryOtherWheelEventDoesNo
 TEST_F(MainWindow, QtWheelAndKeyEventsReachTheAimAndAreNeverPassedOn) {
   PlayScreenCurrent();
   auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
-    QWheelEvent event(QPointF(400, 300), QPointF(400, 300), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      modifiers, Qt::NoScrollPhase, false);
+    QWheelEvent event(QPointF(400, 300), QPointF(400, 300), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
     event.ignore();
     QCoreApplication::sendEvent(window.PictureArea(), &event);
     return event.isAccepted();
@@ -214,8 +215,8 @@ TEST_F(MainWindow, MouseEventsResetTheCursorAndReachTheCurrentScreenRoundedHalfT
   send(QEvent::MouseButtonDblClick, {20.5, 599});
   send(QEvent::MouseButtonRelease, {20.5, 599});
   Screens[ScreenMenu] = menu;
-  EXPECT_EQ(log, (EventLog{"move 10,12 reset", "down reset", "up reset", "move 20,599 reset", "down reset",
-                           "down reset", "up reset"}));
+  EXPECT_EQ(log, (EventLog{"move 10,12 reset", "down reset", "up reset", "move 20,599 reset",
+                           "down reset", "down reset", "up reset"}));
 }
 
 TEST_F(MainWindow, ATickPushesWhenDueThenDrawsThenPresentsAndIsNeverReentered) {

@@ -12,9 +12,9 @@
 #include "graphics/GDIPLUSLib.h"
 #include "graphics/HandCursor.h"
 #include "persistence/HighScoreFile.h"
+#include "platform/Platform.h"
 #include "screens/clsBoom.h"
 #include "screens/clsDrop.h"
-#include "platform/Platform.h"
 #include "shell/Screens.h"
 
 namespace marlquin::test {

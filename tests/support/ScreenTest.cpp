@@ -29,11 +29,11 @@ void WriteTestPictures(const fs::path& res) {
   WriteSolidPicture(at("b.png"), 100, 75, QColor(255, 128, 0));
   WriteSolidPicture(at("lvlup.png"), 160, 45, QColor(255, 255, 0));
   WriteSolidPicture(at("handicon.png"), 8, 8, QColor(1, 2, 3));
-  WritePicture(at("btnface.png"), 300, 80, [](int x, int y) {
-    return QColor(200 + 20 * (x / 150), 200 + 20 * (y / 40), 200);
-  });
+  WritePicture(at("btnface.png"), 300, 80,
+               [](int x, int y) { return QColor(200 + 20 * (x / 150), 200 + 20 * (y / 40), 200); });
   for (const char* toggle : {"bt1.png", "bt2.png"}) {
-    WritePicture(at(toggle), 96, 96, [](int x, int y) { return QColor(40 * (x / 48), 40 * (y / 48), 90); });
+    WritePicture(at(toggle), 96, 96,
+                 [](int x, int y) { return QColor(40 * (x / 48), 40 * (y / 48), 90); });
   }
   for (int i = 1; i <= 4; ++i) {
     WriteSolidPicture(at(("s" + std::to_string(i) + ".png").c_str()), 20, 20, Qt::transparent);
@@ -47,7 +47,8 @@ void WriteTestPictures(const fs::path& res) {
 }  // namespace
 
 uint32_t ScreenTest::BallColour(int value) {
-  return 0xFF000000u | static_cast<uint32_t>(value * 25) << 16 | 0x80u << 8 | static_cast<uint32_t>(255 - value * 20);
+  return 0xFF000000u | static_cast<uint32_t>(value * 25) << 16 | 0x80u << 8 |
+         static_cast<uint32_t>(255 - value * 20);
 }
 
 void ScreenTest::SetUp() {

@@ -10,7 +10,8 @@
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
-  std::string home = (std::filesystem::temp_directory_path() / "marlquin-test-home-XXXXXX").string();
+  std::string home =
+      (std::filesystem::temp_directory_path() / "marlquin-test-home-XXXXXX").string();
   if (mkdtemp(home.data()) == nullptr) return 1;  // private (0700) and this run's own
   setenv("XDG_CONFIG_HOME", home.c_str(), 0);
   setenv("XDG_RUNTIME_DIR", home.c_str(), 0);

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +11,6 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <unistd.h>
 
 namespace marlquin::assetgen::test {
 namespace {

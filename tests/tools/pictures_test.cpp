@@ -365,13 +365,15 @@ TEST(Pictures, DesktopIconsAreTheWindowIconAtEveryThemeSize) {
   for (const int size : {16, 32, 48, 64, 128, 256}) {
     const std::string sizeName = std::to_string(size) + "x" + std::to_string(size);
     const std::filesystem::path file = theme / sizeName / "apps" / "marlquin.png";
-    const QImage icon = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
+    const QImage icon =
+        QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(icon.size(), QSize(size, size)) << file;
     // Compared at the smallest size, where only the picture itself can differ.
     const QSize smallest(16, 16);
     EXPECT_LT(MeanDifference(Shrunk(icon, smallest), Shrunk(window, smallest)), 8.0) << sizeName;
   }
-  EXPECT_EQ(FileBytes(theme / "64x64" / "apps" / "marlquin.png"), FileBytes(ResFolder() / "icon.png"));
+  EXPECT_EQ(FileBytes(theme / "64x64" / "apps" / "marlquin.png"),
+            FileBytes(ResFolder() / "icon.png"));
 }
 
 }  // namespace

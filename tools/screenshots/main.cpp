@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "audio/SoundPlayer.h"
 #include "core/GameState.h"
 #include "core/Random.h"
 #include "core/clsBall.h"
@@ -25,7 +26,6 @@
 #include "shell/Screens.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/Recorders.h"
-#include "audio/SoundPlayer.h"
 
 using namespace marlquin;
 
@@ -62,11 +62,13 @@ int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
   // A scratch program folder with the build's res/, so the sample table never touches a
   // player's own high scores.
-  const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "marlquin-screenshots";
+  const std::filesystem::path scratch =
+      std::filesystem::temp_directory_path() / "marlquin-screenshots";
   std::filesystem::remove_all(scratch);
   std::filesystem::create_directories(scratch);
   std::filesystem::create_directory_symlink(
-      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "res", scratch / "res");
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "res",
+      scratch / "res");
   test::FakePlatform platform;
   platform.programFolder = scratch.string();
   platform.shortDate = "06/12/2026";
@@ -108,7 +110,8 @@ int main(int argc, char** argv) {
   Save(out, "play.png");
 
   Boom.init(90, 60);
-  for (int i = 0; i < 8; ++i) Drop.AddDBalls(static_cast<int16_t>(60 + 25 * i), 80, static_cast<int16_t>(1 + i % 6));
+  for (int i = 0; i < 8; ++i)
+    Drop.AddDBalls(static_cast<int16_t>(60 + 25 * i), 80, static_cast<int16_t>(1 + i % 6));
   WaterPoint.init(420, 200);
   Lvlup.Levelup();
   Hover(100, 260);
@@ -120,8 +123,8 @@ int main(int argc, char** argv) {
   Save(out, "pause.png");
   CurScreen = ScreenPlay;
 
-  ReturnAskId = MessageDialog->Show("Return to Main menu will end this game.\r\nReturn?", "Return", 1,
-                                    "OK", "Cancel");
+  ReturnAskId = MessageDialog->Show("Return to Main menu will end this game.\r\nReturn?", "Return",
+                                    1, "OK", "Cancel");
   Hover(500, 360);
   Frames(4);
   Save(out, "question.png");
