@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Marlquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Thin front door over CMake. `make run` plays, `make package` builds the .deb and the
 # .tar.gz, `make test` runs every test headless. Each installs only what it needs.
 BUILD ?= build

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound device as the sound player needs it: sounds opened under an alias, each on a
 // channel of its own. The game uses the SDL implementation; tests record the calls.
 #pragma once

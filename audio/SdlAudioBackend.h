@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sounds decoded whole into SDL_mixer chunks, one mixer channel per alias. The device is
 // opened with the first sound; when it cannot be opened every call is silent.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background music and the three effects, each opened once under a short alias and
 // then addressed only by it. The two switches gate the play operations; nothing here
 // ever reports an error: a missing file, no device or an unknown alias is silence.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every benchmark needs: a headless Qt application, the scripted platform pointed
 // at the build folder (so the real res/ is used) and a silent sound device.
 #pragma once

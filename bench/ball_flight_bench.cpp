@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shots per second of a whole flight: the path computed for an aim, the ball shot and
 // played back to its landing, the landing resolved and the next ball prepared, on
 // freshly filled boards of four to nine rows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame cost of each screen: the screen's Draw plus Present's copy of what changed into
 // a window-sized image, with the real pictures of res/. `make bench` runs the live-window
 // benchmark after these.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a landed ball does: a bomb blasts its six neighbours; a colour completing a group
 // of three or more bursts it; after either, every bubble no longer hanging from the top
 // row falls. Burst and blasted bubbles score 10, falling ones 20.

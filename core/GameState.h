@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board and the game state: one hexagonally packed field of 11 columns and 16 rows,
 // the counters of the game in progress, the geometry that turns cells into positions and
 // back, the six-neighbour rule and the cell lists the searches fill.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far a game has come: the level that follows the score and shortens the interval
 // between pushes, and the game-over sequence with its high-score entry.
 #pragma once

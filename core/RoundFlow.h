@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moves that drive a game from outside a shot: a fresh board and counters, the
 // launcher made ready, the waiting ball fired, and two new rows pushed in at the top
 // whenever the push interval is up.

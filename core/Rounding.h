@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number conversions shared by the whole game: every real stored into an integer is
 // rounded to the nearest, halves to the even neighbour, and 16-bit fields saturate
 // instead of wrapping.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a landing shows: the rules report explosions, falling bubbles and splashes here,
 // and the play screen's effects animate them. Positions are as the rules compute them:
 // the explosion and the falling bubbles in board coordinates, the splash on the screen.

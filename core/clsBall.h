@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ball on the launcher and in flight. Whenever the aim or the board changes it
 // computes the whole flight in advance: positions 16 pixels apart along the aiming ray,
 // folded back at the side walls, and the cell it will rest in. A shot then plays the

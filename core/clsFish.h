@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sea creature that pulses wider for ten frames, then glides on with a push that
 // weakens over its cycle, and re-enters at a random place once it has left the screen.
 #pragma once

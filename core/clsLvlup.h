@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level-up banner: rises over the playfield for 25 frames, growing more opaque.
 #pragma once
 

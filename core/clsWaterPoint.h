@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash where bubbles burst: five droplets that zig-zag upwards for 18 frames, with
 // the "pao" sound restarted whenever it has finished while the splash lasts.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One call of the drawing layer, kept until the frame is shown: what decides its pixels
 // (compared with the same call a frame earlier), the area it can touch, and how to draw it
 // within part of the back buffer.

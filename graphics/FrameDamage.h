@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which part of the back buffer a frame's drawing can change, found from its calls alone.
 // The frame must start from a clean slate: a first call that hides the whole buffer, so
 // that nothing left from earlier frames shows through. Then a pixel keeps its colour when,

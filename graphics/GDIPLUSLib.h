@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's only way to put pixels on the screen: an 800 x 600 back buffer that every
 // screen paints in full each tick, image blits with a colour key and a constant opacity,
 // stretched and rotated pictures, text in a current font and colour, lines and fills.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own hand pointer: over a button the system pointer is hidden and the
 // hovered widget draws a hand picture at the last pointer position.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A decoded picture as the drawing layer keeps it, and the ways one is put on the back
 // buffer unscaled.
 #pragma once

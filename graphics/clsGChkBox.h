@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An image check box: flips at the press, and shows its lower row while checked.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text button on the shared button face: the caption centred on an estimate of 10
 // pixels per character, underlined in translucent yellow while the pointer is over it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the text button and the image check box share: a place, a sheet of four faces
 // (column: pointer away / over; row: up / down), hover from the last mouse move, a press
 // and release, and the hand cursor while the pointer is over it.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Marlquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack for each generator: the .deb packs the Debian layout below /usr, the
 # archive the portable game folder.
 if(CPACK_GENERATOR STREQUAL "DEB")

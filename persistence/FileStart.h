@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the start of a file, telling a file that cannot be read from an empty one.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five best scores, kept between runs in "Bubble.rec" in the data folder (beside the
 // program when it may write there): 15 text lines ended by CR LF, three per entry (name,
 // score as six or more digits, date).

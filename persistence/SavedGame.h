@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game in progress written to a 364-byte ".sv" file and read back: the 176 board
 // cells, PushLimit, Level, PushTick and BallCount as 16-bit values and the score as a
 // 32-bit value, all little-endian. Colours, aim and running effects are not stored.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the player's own files live: the high-score file and the folder proposed for
 // saved games. Beside the program while its folder is writable (the build folder, the
 // portable archive); otherwise, as in an install for all users, in the per-user folder

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the game asks of the operating system, behind one small interface: modal
 // boxes and file dialogs, letting pending events run, ending the process, the clock,
 // the pointer, the program's folder, write access and the environment. The window installs the Qt

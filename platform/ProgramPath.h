@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns a literal such as "\Res\Bg.png" or "/res/btnface.png" into a path in the program's
 // folder. The literals differ in case and separator; on a case-sensitive file system each
 // part is matched against what is really there, ignoring case.

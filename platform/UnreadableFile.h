@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A broken installation should say what is wrong: each resource that cannot be read is
 // named once on standard error with the reason, while the game goes on without it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The box both in-game dialogs draw at (235, 210): a white vertical gradient with a
 // pale border that opens over three frames before it reaches its full size.
 #pragma once

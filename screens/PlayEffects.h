@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hands what the rules report about a landing to the play screen's effects: the
 // explosion, the falling bubbles and the splash.
 #pragma once

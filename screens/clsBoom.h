@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The explosion of a bomb: the picture grows and shrinks over six ticks, fading out,
 // centred in a 100 x 100 box around the bomb.
 #pragma once

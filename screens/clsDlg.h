@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A question drawn inside the window over the screen it was opened from. Show returns
 // at once with an id; the answer reaches OnDialogClosed on a later mouse release.
 #pragma once

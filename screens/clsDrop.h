@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bubbles that fall away: 21 slots used round-robin, each ball jumping up, then
 // falling ever faster while drifting sideways ever more slowly, for 30 ticks.
 #pragma once

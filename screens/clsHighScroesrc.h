@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five best entries of the high-score file over the moving sea, re-read from the
 // file on every frame, with a button back to the menu.
 #pragma once

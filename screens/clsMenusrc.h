@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu the game starts on: the sea background with its four drifting creatures,
 // the frame, the version line and four buttons. Its background is also drawn behind the
 // play screen and the high-score table, so the sea keeps moving everywhere.

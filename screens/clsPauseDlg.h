@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pause box over the running game: an icon, "Game Paused" and "Continue". The game
 // goes on beneath it; only the mouse is taken from it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen a game is played on. Each tick it lets the flying ball advance, counts the
 // ticks towards the next push of rows, lets the effects move, and paints the sea, the
 // frame, the board with its warning shake, the launcher, the balls, the push-time bar,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one interface through which the window talks to whichever full-window screen is
 // current: the menu, the play screen, the high-score table and the two dialogs.
 #pragma once

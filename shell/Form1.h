@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's only window: the 800 x 600 picture area every frame is copied into, the
 // 22 ms frame timer that drives all animation and rules, and the raw input. Mouse
 // events go to the current screen; the aiming keys and the wheel are handled here.

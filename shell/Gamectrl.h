@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a game and firing the waiting ball: the two game operations that the menu,
 // the play screen and the window's keys share. The rules they drive live in
 // core/RoundFlow; these add what the play screen needs.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform services on Qt: Qt's own message, input and file dialogs over the game
 // window, event processing for the yields, and the local clock.
 #pragma once

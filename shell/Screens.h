@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five screens of the game, the table through which the window reaches the current
 // one, and the switch between them (an assignment to CurScreen by whoever decides it).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marlquin: opens the game window and runs its frame loop until the game ends.
 #include <QApplication>
 #include <csignal>

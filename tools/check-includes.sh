@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Marlquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when an include of the game's own headers breaks the table "Who includes whom" in
 # ARCHITECTURE.md, or when the units of one folder (a header with its source) or any
 # headers include each other in a circle.

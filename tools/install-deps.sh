@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Marlquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that Marlquin needs, asking only for those that are
 # missing. Uses sudo when not run as root.
 #   install-deps.sh play      building and playing
@@ -9,7 +11,7 @@ set -eu
 PLAY="cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-mixer-dev libmp3lame-dev fonts-lato"
 PACKAGE="$PLAY dpkg-dev file"
 TEST="$PACKAGE libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev xvfb xauth xdotool imagemagick \
-lintian desktop-file-utils appstream"
+lintian desktop-file-utils appstream clang-format reuse"
 
 case "${1:-play}" in
   play) PACKAGES=$PLAY ;;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts what a window receives from its program, as the X server sees it: the frames
 // (bursts of drawing at least a few milliseconds apart) and the pixels drawn, over a
 // number of seconds. Prints "frames N pixels P".

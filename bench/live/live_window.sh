@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Marlquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game in a private virtual X server: 10 s at the menu, then 10 s of a game with
 # a shot every second. For each, the game's CPU time per tick, the frames and pixels per
 # second the window received, and the X server's CPU time. CPU time is read from the

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Marlquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game under Xvfb where things go wrong: signals, a high-score file that cannot
 # be written, and a broken resource folder. Usage: faults.sh BUILD_DIR CASE
 source "$(dirname "$0")/game_under_xvfb.sh"

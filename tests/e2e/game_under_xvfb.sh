@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Marlquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end scripts: a private X server, a copy of the game to run in it,
 # and bounded waits for windows and for the game to end. Source it with the build folder
 # as $1; it leaves WORK (a temporary folder removed on exit) and GAME_DIR set.

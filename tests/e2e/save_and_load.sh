@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Marlquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game under Xvfb with xdotool: "Begin New", a few shots with Space, "Save"
 # through the file dialog with a typed path, "Return" and "OK" to the menu, "Load Game"
 # through the open dialog, then checks the saved file's bytes and a screenshot.

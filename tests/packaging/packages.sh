@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Marlquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The packages as a player gets them. cpack builds the .deb and the .tar.gz from this
 # build; the .deb holds the Debian layout and passes desktop-file-validate, appstreamcli
 # and lintian. Then, under Xvfb, a crafted saved game is loaded and runs into a game over

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player sees on each screen, read back from the back buffer: every picture of the
 // test res/ is a flat colour of its own, and each text is compared with the same text drawn
 // alone in the font and colour the screen must use.

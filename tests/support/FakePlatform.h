@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scripted stand-in for the operating system: answers for the boxes and dialogs are
 // queued in advance, every call is recorded, and ending the program throws ProgramEnded
 // so a test can see where the game would have stopped.

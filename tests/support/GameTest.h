@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixture every game test starts from: a scripted platform whose program folder is
 // a fresh temporary folder (with the built res/ linked in), recording sound and effects,
 // and the whole game state back to its start-of-program values.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording doubles for the sound device and the shot effects. Both write into one
 // shared log, so a test can check the order in which a landing calls them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixture for the screens: the program folder gets a res/ of plain test pictures (each
 // ball a solid colour of its own, frames fully transparent), the drawing layer and the
 // five screens are started as the window starts them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every test headless: no display, no sound card, no settings written to the home
 // folder. Set here as well as in CTest, because test discovery runs the binary directly.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Access to the generated res folder for the asset tests: pictures as QImages, sounds as
 // decoded PCM, and runs of the generator into folders of their own.
 #pragma once

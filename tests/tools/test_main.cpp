@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the asset tests headless. The environment is set here as well as in CTest,
 // because test discovery runs the binary directly at build time.
 #include <gtest/gtest.h>

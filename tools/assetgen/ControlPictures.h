@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the controls: button faces, the two toggles, the hand cursor, the
 // launcher, the splash droplet and the pause icon.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the game fades in and out: the bomb's explosion and the level-up banner.
 // Neither holds a pixel of neutral grey, which the game's fading would leave at full strength.
 #pragma once

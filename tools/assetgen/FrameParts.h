@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The building blocks of the three screen frames: the teal panel material, aqua-rimmed
 // openings onto the sea, light plaques behind the game's text, dark recesses behind its
 // controls, brass bolts and embossed lettering.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heavy face used for all lettering in the pictures: the game's own font file when it
 // is given, otherwise the heaviest face the system offers.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background music: a calm loop of pads, a rippling arpeggio, a bell melody and
 // distant bubbles, whose end runs straight into its start.
 #pragma once

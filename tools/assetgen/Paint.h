@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing helpers shared by all pictures: per-pixel shading with supersampling for smooth
 // 3-D forms, soft shadows and glows, and a few colour sums.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes pictures byte for byte the same on every run: PNG without time or gamma chunks,
 // and the uncompressed 24-bit BMP that colour-keyed pictures need.
 #pragma once

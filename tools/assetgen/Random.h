@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small seeded generator, so that every picture and sound comes out the same on every
 // run and every standard library (std distributions are implementation-defined).
 #pragma once

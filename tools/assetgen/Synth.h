@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small synthesiser behind the game's sounds: a wavetable, envelopes, filters, a
 // stereo reverb, and buffers that can wrap around so that a loop joins without a seam.
 #pragma once

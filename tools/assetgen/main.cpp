@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // marlquin-assetgen --out <res folder> [--font <heavy TrueType font>] [--icons <folder>]
 // Draws every picture and synthesises every sound the game reads from res/, and the
 // desktop icons when asked.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // marlquin-screenshots OUTDIR: plays the screens headless from the build folder's res/
 // and writes menu.png, play.png, effects.png, pause.png, question.png and scores.png.
 #include <QGuiApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulation's player: it tries every aim the launcher allows and keeps the one whose
 // landing cell completes the biggest group of the waiting ball's colour, picking at
 // random among equals.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operating system as the simulation needs it: every box answers at once, the end of
 // the program only ends the simulated game, and the program folder is a fresh temporary
 // folder, because game over reads and writes the high-score file there.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays whole games headless: the game's own start, then frame ticks without drawing,
 // the bot firing the game's own way whenever the ball is back on the launcher, until
 // game over. After every shot it checks the invariants the rules promise.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Marlquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // marlquin-sim: plays whole games with a simple bot to shake out broken rules and to
 // measure how fast shots resolve. A developer tool; the game itself has no command line.
 #include <chrono>
