@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real game as a native Wayland client (Qt's Wayland back end) of a private weston.
 # Usage: wayland.sh BUILD_DIR headless|x11
-#   headless  weston's headless back end, no X anywhere: the game starts, draws frame after
+#   headless  weston's headless back end, no X in use: the game starts, draws frame after
 #             frame and ends on SIGTERM. This back end has no seat, so it cannot give the
 #             game input.
 #   x11       the same weston with its output in a window of the private Xvfb, whose
