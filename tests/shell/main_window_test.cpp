@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QWheelEvent>
@@ -251,20 +252,28 @@ TEST_F(MainWindow, TheWindowShowsEveryPresentedFrameExactlyWhateverChanged) {
     QCoreApplication::processEvents();
   }
   ASSERT_TRUE(window.windowHandle()->isExposed());
+  // Its device pixels, at the scale QT_SCALE_FACTOR sets (a process per scale), must be the
+  // whole frame as Qt scales it, however little of it each repaint covered.
+  const qreal scale = window.devicePixelRatio();
+  ASSERT_EQ(scale, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
   const auto expectShown = [&](const char* what) {
     const QImage shown = window.screen()->grabWindow(window.winId(), 0, 0, 800, 600).toImage();
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
-              BackBuffer()->convertToFormat(QImage::Format_RGB32))
-        << what;
+    QImage whole(shown.size(), QImage::Format_RGB32);
+    whole.setDevicePixelRatio(scale);
+    QPainter(&whole).drawImage(0, 0, *BackBuffer());
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), whole) << what;
   };
   const BrushHandle red = MakeBrush(0, 0, 255, 255);
   const BrushHandle sea = MakeBrush(80, 48, 16, 255);
 
   window.Timer1_Timer();
   expectShown("the menu");
-  FillRect(400, 300, 1, 1, red);
-  Present();
-  expectShown("one pixel");
+  // Four in a row: at 1.25 and 1.75 each begins at another fraction of a device pixel.
+  for (int16_t i = 0; i < 4; ++i) {
+    FillRect(400 + i, 300 + i, 1, 1, red);
+    Present();
+    expectShown("one pixel");
+  }
   FillRect(0, 0, 3, 2, red);
   FillRect(790, 580, 10, 20, red);
   Present();

@@ -1,0 +1,60 @@
+# SPDX-FileCopyrightText: 2026 The Marlquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The release notes (NEWS.md) in the two forms the packages carry them: the Debian
+# changelog and the <release> elements of the AppStream metainfo. A release is a heading
+# "## VERSION (YYYY-MM-DD)" over items "- text" that go on in lines indented by two
+# spaces; everything else in the file is for its readers.
+
+# Sets changelog_var and releases_var; contact signs each changelog entry.
+function(marlquin_release_notes news contact changelog_var releases_var)
+  set(changelog "")
+  set(releases "")
+  set(item "")
+  set(signature "")
+  macro(end_item)
+    if(NOT item STREQUAL "")
+      string(REPLACE "&" "&amp;" item "${item}")
+      string(REPLACE "<" "&lt;" item "${item}")
+      string(APPEND releases "          <li>${item}</li>\n")
+      set(item "")
+    endif()
+  endmacro()
+  macro(end_release)
+    end_item()
+    if(NOT signature STREQUAL "")
+      string(APPEND changelog "\n${signature}\n")
+      string(APPEND releases "        </ul>\n      </description>\n    </release>\n")
+    endif()
+  endmacro()
+
+  file(STRINGS ${news} lines ENCODING UTF-8)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^## ")
+      end_release()
+      if(NOT line MATCHES "^## ([0-9]+\\.[0-9]+\\.[0-9]+) \\(([0-9]+-[0-9]+-[0-9]+)\\)$")
+        message(FATAL_ERROR "${news}: \"${line}\" is not \"## VERSION (YYYY-MM-DD)\"")
+      endif()
+      set(version ${CMAKE_MATCH_1})
+      set(date ${CMAKE_MATCH_2})
+      execute_process(COMMAND date -u -R -d ${date} OUTPUT_VARIABLE when
+        OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+      string(APPEND changelog "marlquin (${version}) unstable; urgency=medium\n\n")
+      set(signature " -- ${contact}  ${when}\n")
+      string(APPEND releases "    <release version=\"${version}\" date=\"${date}\">\n"
+        "      <description>\n        <ul>\n")
+    elseif(line MATCHES "^- (.+)")
+      end_item()
+      string(APPEND changelog "  * ${CMAKE_MATCH_1}\n")
+      set(item "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^  ([^ ].*)" AND NOT item STREQUAL "")
+      string(APPEND changelog "    ${CMAKE_MATCH_1}\n")
+      string(APPEND item " ${CMAKE_MATCH_1}")
+    else()
+      end_item()
+    endif()
+  endforeach()
+  end_release()
+  string(STRIP "${changelog}" changelog)
+  set(${changelog_var} "${changelog}\n" PARENT_SCOPE)
+  set(${releases_var} "${releases}" PARENT_SCOPE)
+endfunction()
