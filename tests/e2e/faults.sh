@@ -38,7 +38,7 @@ name_at_game_over() {
   local name
   name=$(window_named Congratulation)
   focus "$name"
-  xdotool type --delay 10 "$1"
+  LC_ALL=C.UTF-8 xdotool type --delay 10 "$1"  # the name's bytes are UTF-8 in any locale
   shift
   xdotool key "$@" Return
 }
