@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Progress.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -18,11 +17,6 @@ namespace marlquin {
 namespace {
 
 bool gameOverRunning = false;
-
-std::string WithoutLineBreaks(std::string name) {
-  std::erase_if(name, [](char c) { return c == '\r' || c == '\n'; });
-  return name;
-}
 
 std::string ZeroFilled(int32_t score) {
   char text[16];
@@ -64,7 +58,7 @@ void GameOver() {
   LoadHighScores();
   if (Score > NumericValue(HighScores[4][1])) {
     const std::string name =
-        WithoutLineBreaks(platform().InputBox("Please input your name", "Congratulation", ""));
+        NameForTable(platform().InputBox("Please input your name", "Congratulation", ""));
     const int row = MakeRoomFor(Score);
     HighScores[row][1] = ZeroFilled(Score);
     HighScores[row][0] = name;

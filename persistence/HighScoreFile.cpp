@@ -17,9 +17,6 @@ namespace {
 
 constexpr int StoredRows = 5;
 constexpr char FileLiteral[] = "\\Bubble.rec";
-// Fifteen lines of names, scores and dates fit many times over; drawing a longer field
-// every frame would slow the table screen below the frame rate.
-constexpr size_t MostTableBytes = 4 * 1024;
 
 // A line ends at CR; a LF right after it belongs to the line end, a lone LF does not end
 // a line. Text after the last CR is a last line when there is any.
@@ -40,7 +37,8 @@ bool NextLine(const std::string& bytes, size_t& pos, std::string& line) {
 }  // namespace
 
 void LoadHighScores() {
-  const std::optional<std::string> file = ReadFileStart(DataFile(FileLiteral), MostTableBytes);
+  const std::optional<std::string> file =
+      ReadFileStart(DataFileToRead(FileLiteral), MostTableBytes);
   if (!file) return;
   const std::string& bytes = *file;
   size_t pos = 0;
@@ -56,12 +54,34 @@ std::optional<std::string> SaveHighScores() {
   for (int row = 0; row < StoredRows; ++row) {
     for (const std::string& field : HighScores[row]) bytes += field + "\r\n";
   }
-  if (std::optional<std::string> failure = MakeDataFolder()) return failure;
   const std::string path = DataFile(FileLiteral);
+  if (bytes.size() > MostTableBytes) {
+    return "The high scores were not written to " + path + ": they would be longer than the " +
+           std::to_string(MostTableBytes) + " bytes the game reads back.";
+  }
+  // Rows the game could not read would be lost for good.
+  const std::string read = DataFileToRead(FileLiteral);
+  const std::optional<std::string> old = ReadFileStart(read, MostTableBytes + 1);
+  if (old && old->size() > MostTableBytes) {
+    return "The high scores were not written: " + read + " is longer than the " +
+           std::to_string(MostTableBytes) + " bytes the game reads, so it was left as it is.";
+  }
+  if (const std::optional<std::string> failure = MakeFolders(DataFolder()).failure) {
+    return "Your high scores cannot be kept: " + *failure + ".";
+  }
   if (const std::error_code error = WriteFileAtomically(path, bytes)) {
     return "The high scores could not be written to " + path + ": " + error.message() + ".";
   }
   return std::nullopt;
+}
+
+std::string NameForTable(std::string typed) {
+  std::erase_if(typed, [](char c) { return c == '\r' || c == '\n'; });
+  if (typed.size() <= MostNameBytes) return typed;
+  size_t end = MostNameBytes;
+  while (end > 0 && (static_cast<unsigned char>(typed[end]) & 0xC0) == 0x80) --end;
+  typed.resize(end);
+  return typed;
 }
 
 double NumericValue(const std::string& text) {

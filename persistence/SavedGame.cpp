@@ -17,6 +17,8 @@
 namespace marlquin {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr char Filter[] = "*.sv|*.sv";
 constexpr int16_t HighestCell = 7;
 
@@ -44,6 +46,20 @@ int32_t Get32(const std::string& in, size_t at) {
 
 void Tell(const std::string& text, Platform::Icon icon) {
   platform().MessageBox(text, ProgramName, Platform::Buttons::Ok, icon);
+}
+
+// The save dialog and the overwrite question: the path to write, or nothing.
+std::string AskSavePath(const std::string& proposed) {
+  const std::optional<std::string> chosen =
+      platform().SaveFileDialog("Save Game to file", Filter, proposed);
+  if (!chosen || chosen->empty()) return "";
+  if (FileExists(*chosen) &&
+      platform().MessageBox("File already exists. Do you want to replace it?", "Save file",
+                            Platform::Buttons::YesNo,
+                            Platform::Icon::None) == Platform::Answer::No) {
+    return "";
+  }
+  return *chosen;
 }
 
 }  // namespace
@@ -84,24 +100,28 @@ bool DecodeSavedGame(const std::string& bytes) {
 
 bool FileExists(const std::string& path) {
   std::error_code error;
-  return !path.empty() && std::filesystem::is_regular_file(path, error);
+  return !path.empty() && fs::is_regular_file(path, error);
 }
 
+// The file dialog cannot propose a name in a folder that does not exist, so the proposed
+// folder is made for it, and taken away again when the game is not saved there: a
+// cancelled Save leaves nothing behind.
 std::string AskSaveGameFile() {
-  if (const std::optional<std::string> failure = MakeDataFolder()) {
-    Tell(*failure, Platform::Icon::Warning);
+  const std::string name = platform().DateYYMMDD() + ".sv";
+  // The existing saved-games folder, whatever the case of its name.
+  const std::string proposed = DataFile("\\save\\" + name);
+  const fs::path folder = fs::path(proposed).parent_path();
+  const MadeFolders made = MakeFolders(folder.string());
+  if (made.failure) {
+    Tell("Your saved games cannot be kept in their usual place: " + *made.failure + ".",
+         Platform::Icon::Warning);
   }
-  const std::string proposed = DataFile("\\save\\" + platform().DateYYMMDD() + ".sv");
-  const std::optional<std::string> chosen =
-      platform().SaveFileDialog("Save Game to file", Filter, proposed);
-  if (!chosen || chosen->empty()) return "";
-  if (FileExists(*chosen) &&
-      platform().MessageBox("File already exists. Do you want to replace it?", "Save file",
-                            Platform::Buttons::YesNo,
-                            Platform::Icon::None) == Platform::Answer::No) {
-    return "";
+  const std::string chosen = AskSavePath(made.failure ? name : proposed);
+  std::error_code error;
+  if (chosen.empty() || !fs::equivalent(fs::path(chosen).parent_path(), folder, error)) {
+    made.RemoveWhereEmpty();
   }
-  return *chosen;
+  return chosen;
 }
 
 std::string AskOpenGameFile() {

@@ -15,7 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char FolderName[] = "marlquin";
-constexpr char SaveFolderName[] = "save";
 
 // $XDG_DATA_HOME, or ~/.local/share when it is unset, empty or relative.
 std::optional<fs::path> UserDataHome() {
@@ -39,13 +38,31 @@ std::string DataFolder() {
 
 std::string DataFile(const std::string& literal) { return ResolveBelow(DataFolder(), literal); }
 
-std::optional<std::string> MakeDataFolder() {
-  const std::string folder = DataFolder();
+std::string DataFileToRead(const std::string& literal) {
+  const std::string own = DataFile(literal);
   std::error_code error;
-  fs::create_directories(fs::path(folder) / SaveFolderName, error);
-  if (!error) return std::nullopt;
-  return "Your high scores and saved games cannot be kept: the folder " + folder +
-         " could not be created (" + error.message() + ").";
+  return fs::exists(fs::symlink_status(own, error)) ? own : ProgramFile(literal);
+}
+
+MadeFolders MakeFolders(const std::string& folder) {
+  MadeFolders result;
+  std::error_code error;
+  // A dangling link is there too: it is no folder to make, and no folder to take away.
+  for (fs::path missing = folder;
+       !missing.empty() && !fs::exists(fs::symlink_status(missing, error));
+       missing = missing.parent_path()) {
+    result.made.push_back(missing.string());
+  }
+  fs::create_directories(folder, error);
+  if (error) {
+    result.failure = "the folder " + folder + " could not be created (" + error.message() + ")";
+  }
+  return result;
+}
+
+void MadeFolders::RemoveWhereEmpty() const {
+  std::error_code ignored;  // a folder that is not empty stays
+  for (const std::string& folder : made) fs::remove(folder, ignored);
 }
 
 }  // namespace marlquin

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace marlquin {
 
@@ -16,8 +17,21 @@ std::string DataFolder();
 // DataFolder + literal, resolved as ProgramFile resolves it.
 std::string DataFile(const std::string& literal);
 
-// Creates the data folder and its save/ when they are missing. Nothing when they are
-// there, otherwise a sentence for the player naming the folder and the reason.
-std::optional<std::string> MakeDataFolder();
+// The file to read a player's file from: DataFile(literal) or, while that does not exist,
+// the one beside the program, so that scores kept there before the program folder became
+// read-only are still found. The first write goes to DataFile(literal).
+std::string DataFileToRead(const std::string& literal);
+
+// The outcome of making a folder where it was missing.
+struct MadeFolders {
+  std::vector<std::string> made;       // the folders that were missing, deepest first
+  std::optional<std::string> failure;  // "the folder ... could not be created (reason)"
+
+  // Takes the made folders away again where they are still empty.
+  void RemoveWhereEmpty() const;
+};
+
+// Creates folder and the folders above it that are missing.
+MadeFolders MakeFolders(const std::string& folder);
 
 }  // namespace marlquin

@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Marlquin: opens the game window and runs its frame loop until the game ends.
+// Signals keep the action the game was started with: a logout, Ctrl+C or kill ends it at
+// once, as closing its window does (nothing is saved), and a signal that whoever started
+// it ignored (nohup, a shell's background job) stays ignored. SDL's own handlers, which
+// would catch them instead, are kept off where the sound device is opened.
 #include <QApplication>
-#include <csignal>
 #include <cstdlib>
 
 #include "shell/Form1.h"
@@ -10,9 +13,6 @@
 #include "shell/ResourceFolder.h"
 
 int main(int argc, char* argv[]) {
-  // A logout, Ctrl+C or kill ends the game at once, as closing its window does (nothing is
-  // saved), also when it was started with these signals ignored.
-  for (int signal : {SIGTERM, SIGINT, SIGHUP}) std::signal(signal, SIG_DFL);
   // A frame changes a few small areas. On X, sending those over the connection costs less
   // than shared memory, where each frame first waits for the display server to finish with
   // the last one: that wait was a sixth of the game's CPU time per tick.

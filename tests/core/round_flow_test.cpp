@@ -87,7 +87,7 @@ TEST_F(RoundFlow, PushFailsWithRowThirteenOccupiedAndEndsTheGameWhenItFillsTheLa
 TEST_F(RoundFlow, RankingScoreIsInsertedBelowTheBetterOnesAndTheFifthGoesToTheSpareRow) {
   WriteTable({500, 400, 300, 200, 100});
   Score = 250;
-  fake.inputAnswers = {"Ann\r\nLee"};
+  fake.inputAnswers = {"Ann\r\nLee" + std::string(5000, 'x')};  // cut to 256 bytes
   EXPECT_THROW(GameOver(), ProgramEnded);
 
   ASSERT_FALSE(fake.messages.empty());
@@ -95,7 +95,8 @@ TEST_F(RoundFlow, RankingScoreIsInsertedBelowTheBetterOnesAndTheFifthGoesToTheSp
   EXPECT_EQ(fake.inputPrompts, (std::vector<std::string>{"Please input your name|Congratulation"}));
   EXPECT_EQ(Table(),
             "A\r\n000500\r\nd\r\nB\r\n000400\r\nd\r\nC\r\n000300\r\nd\r\n"
-            "AnnLee\r\n000250\r\n05/12/2026\r\nD\r\n000200\r\nd\r\n");
+            "AnnLee" +
+                std::string(250, 'x') + "\r\n000250\r\n05/12/2026\r\nD\r\n000200\r\nd\r\n");
   EXPECT_EQ(HighScores[5][1], "000100");
   EXPECT_EQ(fake.endCount, 1);
 }

@@ -39,8 +39,10 @@ game_running() {
   [ "${state:0:1}" != Z ]
 }
 
-start_game() {  # runs the copy in the background, its output in $WORK/game.log
-  (cd "$GAME_DIR" && exec ./marlquin > "$WORK/game.log" 2>&1) &
+# Runs the copy in the background, its output in $WORK/game.log; arguments go before the
+# program (env --ignore-signal=HUP, say).
+start_game() {
+  (cd "$GAME_DIR" && exec "$@" ./marlquin > "$WORK/game.log" 2>&1) &
   GAME_PID=$!
 }
 

@@ -5,8 +5,9 @@
 # build; the .deb holds the Debian layout and passes desktop-file-validate, appstreamcli
 # and lintian. Then, under Xvfb, a crafted saved game is loaded and runs into a game over
 # with a ranking score: the game unpacked from the .deb, its program folder read-only and
-# run as an unprivileged user, keeps the score in $XDG_DATA_HOME/marlquin; the portable
-# game folder keeps it beside the program.
+# run as an unprivileged user, ranks it against the table left beside the program and
+# keeps it in $XDG_DATA_HOME/marlquin, past a dangling link named save that stays as it
+# was; the portable game folder keeps it beside the program.
 source "$(dirname "$0")/../e2e/game_under_xvfb.sh"
 chmod 755 "$WORK"  # the unprivileged player must reach the game and its own folder
 
@@ -75,6 +76,8 @@ SAVED="$HOME/last-push.sv"
   done
   printf '\xfc\x03\x03\x00\xfc\x03\x01\x00\x88\x13\x00\x00'
 } > "$SAVED"
+mkdir -p "$HOME/data/marlquin"
+ln -s "$HOME/nowhere" "$HOME/data/marlquin/save"
 chown -R 65534:65534 "$HOME"
 
 # Starts the game with the given command, loads the saved game and plays it to its game
@@ -96,18 +99,20 @@ play_to_game_over() {
   game_ends_within 10 || fail "the game did not end after its game over"
 }
 
-# The table holds Ann with 5000 in its first entry, 15 CR LF lines.
+# The table $1 has 15 CR LF lines and begins with the entries $2 (Ann with 5000 among them).
 check_table() {
   [ -f "$1" ] || fail "no $1"
-  cmp -s -n 13 "$1" <(printf 'Ann\r\n005000\r\n') || fail "$1 does not hold the new score"
+  cmp -s -n "${#2}" "$1" <(printf '%s' "$2") || fail "$1 does not begin with $2"
   [ "$(tr -cd '\n' < "$1" | wc -c)" -eq 15 ] || fail "$1 does not have 15 lines"
 }
 
+# Scores kept beside the program before its folder became read-only.
+BESIDE=$'Bo\r\n009000\r\nd\r\n'
+{ printf '%s' "$BESIDE"; printf '\r\n%.0s' $(seq 12); } > "$ROOT/$PROGRAM/Bubble.rec"
 chmod -R a-w "$ROOT/$PROGRAM"
 play_to_game_over setpriv --reuid 65534 --regid 65534 --clear-groups "$ROOT/usr/games/marlquin"
-check_table "$HOME/data/marlquin/Bubble.rec"
-[ -d "$HOME/data/marlquin/save" ] || fail "no save folder beside the installed game's scores"
-[ ! -e "$ROOT/$PROGRAM/Bubble.rec" ] || fail "the installed game wrote into its program folder"
+check_table "$HOME/data/marlquin/Bubble.rec" "$BESIDE"$'Ann\r\n005000\r\n'
+[ -L "$HOME/data/marlquin/save" ] || fail "the link named save was replaced"
 
 tar -xzf "$TGZ" -C "$WORK"
 PORTABLE=$(echo "$WORK"/marlquin-*/)
@@ -116,6 +121,6 @@ cmp -s "$PORTABLE/COPYING" "$(dirname "$0")/../../LICENSES/GPL-3.0-or-later.txt"
 grep -q '^License: OFL-1.1$' "$PORTABLE/copyright" || fail "no font licence in the copyright file"
 rm -rf "$HOME/data"
 play_to_game_over "$PORTABLE/marlquin"
-check_table "$PORTABLE/Bubble.rec"
+check_table "$PORTABLE/Bubble.rec" $'Ann\r\n005000\r\n'
 [ ! -e "$HOME/data" ] || fail "the portable game wrote into the per-user folder"
 echo "packages: $(du -k "$DEB" | cut -f1) KiB .deb, $(du -k "$TGZ" | cut -f1) KiB .tar.gz"

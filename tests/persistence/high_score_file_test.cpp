@@ -86,13 +86,34 @@ TEST_F(HighScoreFile, MissingOrUnreadableFileReadsNothing) {
   EXPECT_EQ(HighScores[4][2], "old");
 }
 
-TEST_F(HighScoreFile, AHugeFileIsReadNoFurtherThanATableCanReach) {
+TEST_F(HighScoreFile, NoTableIsWrittenOverAFileOrIntoAFileLongerThanIsRead) {
   FillTable("old");
-  WriteRec("Ann\r\n" + std::string(10 << 20, '9') + "\r\nlate\r\n");
+  const std::string huge = "Ann\r\n" + std::string(10 << 20, '9') + "\r\nlate\r\n";
+  WriteRec(huge);
   LoadHighScores();
   EXPECT_EQ(HighScores[0][0], "Ann");
   EXPECT_LE(HighScores[0][1].size(), 4u << 10);
   EXPECT_EQ(HighScores[0][2], "old") << "what lies beyond the first 4 KiB is not read";
+  HighScores[0][1] = "000900";  // a table that fits, but rows of the file were never read
+  const std::optional<std::string> refused = SaveHighScores();
+  ASSERT_NE(refused, std::nullopt);
+  EXPECT_NE(refused->find(InFolder("Bubble.rec")), std::string::npos) << *refused;
+  EXPECT_EQ(ReadRec(), huge);
+
+  std::string whole = "Ann\r\n" + std::string(4063, '9');
+  for (int line = 2; line <= 15; ++line) whole += "\r\n";  // 4096 bytes, all of it read
+  WriteRec(whole);
+  LoadHighScores();
+  EXPECT_EQ(SaveHighScores(), std::nullopt);
+  HighScores[4][0] = "x";  // one byte more than is read back
+  EXPECT_NE(SaveHighScores(), std::nullopt);
+  EXPECT_EQ(ReadRec(), whole);
+}
+
+TEST_F(HighScoreFile, ALongNameIsCutAtACharacterBoundary) {
+  std::string euros;
+  for (int i = 0; i < 100; ++i) euros += "\u20ac";  // three bytes each
+  EXPECT_EQ(NameForTable("ab" + euros), "ab" + euros.substr(0, 252));
 }
 
 TEST_F(HighScoreFile, FailedSaveLeavesTheOldFileWholeAndTheTableAsItWas) {

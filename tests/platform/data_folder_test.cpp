@@ -58,29 +58,56 @@ TEST_F(DataFolderTest, ProgramFolderWhileWritableElseTheUsersDataHome) {
 }
 
 TEST_F(DataFolderTest, WritableProgramFolderKeepsTheScoresBesideTheProgram) {
+  fs::rename(InFolder("save"), InFolder("Save"));  // the player's own folder, their spelling
   RankAtGameOver();
   EXPECT_TRUE(fs::exists(InFolder("Bubble.rec")));
   EXPECT_FALSE(fs::exists(InFolder("xdg")));
+  AskSaveGameFile();
+  ASSERT_EQ(fake.fileDialogs.size(), 1u);
+  EXPECT_EQ(fake.fileDialogs[0].initialPath, InFolder("Save/26-12-05.sv"));
+  EXPECT_FALSE(fs::exists(InFolder("save")));
 }
 
 TEST_F(DataFolderTest, ReadOnlyProgramFolderKeepsScoresAndSavesInTheUsersFolder) {
   InstalledForAllUsers();
+  const std::string keptBeside = "Bo\r\n009000\r\nd\r\n";  // from before it became read-only
+  std::ofstream(InFolder("Bubble.rec")) << keptBeside;
   RankAtGameOver();
-  EXPECT_FALSE(fs::exists(InFolder("Bubble.rec")));
+  EXPECT_EQ(ReadFileStart(InFolder("Bubble.rec"), 100), keptBeside);
   const std::optional<std::string> table = ReadFileStart(InFolder("xdg/marlquin/Bubble.rec"), 100);
   ASSERT_TRUE(table);
-  EXPECT_EQ(table->substr(0, 13), "Ann\r\n004200\r\n");
+  EXPECT_TRUE(table->starts_with(keptBeside + "Ann\r\n004200\r\n")) << *table;
   EXPECT_EQ(fake.messages.size(), 1u) << "only the game over box";
+  EXPECT_FALSE(fs::exists(InFolder("xdg/marlquin/save"))) << "made only to save a game into";
 
   for (auto& row : HighScores) row = {};
   LoadHighScores();
-  EXPECT_EQ(HighScores[0][0], "Ann");
+  EXPECT_EQ(HighScores[1][0], "Ann") << "the user's own table is read once there is one";
 
   fs::remove_all(InFolder("xdg"));
-  AskSaveGameFile();
+  AskSaveGameFile();  // cancelled
   ASSERT_EQ(fake.fileDialogs.size(), 1u);
-  EXPECT_EQ(fake.fileDialogs[0].initialPath, InFolder("xdg/marlquin/save/26-12-05.sv"));
-  EXPECT_TRUE(fs::is_directory(InFolder("xdg/marlquin/save")));
+  const std::string proposed = InFolder("xdg/marlquin/save/26-12-05.sv");
+  EXPECT_EQ(fake.fileDialogs[0].initialPath, proposed);
+  EXPECT_FALSE(fs::exists(InFolder("xdg"))) << "a cancelled Save leaves nothing behind";
+  fake.fileAnswers = {proposed};
+  SaveGame();
+  EXPECT_TRUE(FileExists(proposed));
+}
+
+TEST_F(DataFolderTest, ADanglingLinkNamedSaveNeitherStopsTheScoreNorIsReplaced) {
+  InstalledForAllUsers();
+  fs::create_directories(InFolder("xdg/marlquin"));
+  fs::create_symlink(InFolder("nowhere"), InFolder("xdg/marlquin/save"));
+  RankAtGameOver();
+  EXPECT_TRUE(fs::exists(InFolder("xdg/marlquin/Bubble.rec")));
+  EXPECT_EQ(fake.messages.size(), 1u) << "only the game over box";
+
+  AskSaveGameFile();
+  ASSERT_EQ(fake.messages.size(), 2u);
+  EXPECT_NE(fake.messages[1].text.find(InFolder("xdg/marlquin/save")), std::string::npos);
+  EXPECT_EQ(fake.fileDialogs[0].initialPath, "26-12-05.sv") << "no folder to propose";
+  EXPECT_TRUE(fs::is_symlink(InFolder("xdg/marlquin/save")));
 }
 
 TEST_F(DataFolderTest, FolderThatCannotBeCreatedIsNamedToThePlayerAndNothingIsLost) {
