@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sound device as the sound player needs it: sounds opened under an alias, each on a
-// channel of its own. The game uses the SDL implementation; tests record the calls.
+// The sound device as the sound player needs it: sounds opened under an alias, each
+// playing independently of the others. The game uses the SDL implementation; tests
+// record the calls.
 #pragma once
 
 #include <string>

@@ -14,13 +14,17 @@ constexpr int SampleRate = 44100;
 constexpr int Channels = 2;
 constexpr int ChunkBytes = 1024;
 constexpr int MixerChannels = 16;
+// SDL_mixer streams one piece of music at a time; the game has one.
+constexpr char MusicAlias[] = "bgm";
 
 }  // namespace
 
 SdlAudioBackend::~SdlAudioBackend() {
   if (device_ != Device::Ready) return;
   Mix_HaltChannel(-1);
-  for (auto& [alias, sound] : sounds_) Mix_FreeChunk(sound.chunk);
+  Mix_HaltMusic();
+  for (auto& [alias, effect] : effects_) Mix_FreeChunk(effect.chunk);
+  if (music_ != nullptr) Mix_FreeMusic(music_);
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -41,46 +45,69 @@ bool SdlAudioBackend::DeviceReady() {
   return device_ == Device::Ready;
 }
 
-const SdlAudioBackend::Sound* SdlAudioBackend::Find(const std::string& alias) const {
-  auto it = sounds_.find(alias);
-  return it == sounds_.end() ? nullptr : &it->second;
+bool SdlAudioBackend::IsOpenMusic(const std::string& alias) const {
+  return alias == MusicAlias && music_ != nullptr;
+}
+
+const SdlAudioBackend::Effect* SdlAudioBackend::FindEffect(const std::string& alias) const {
+  auto it = effects_.find(alias);
+  return it == effects_.end() ? nullptr : &it->second;
 }
 
 bool SdlAudioBackend::Open(const std::string& alias, const std::string& path) {
-  if (!DeviceReady() || sounds_.count(alias) != 0 ||
-      static_cast<int>(sounds_.size()) >= MixerChannels) {
-    return false;
+  if (!DeviceReady()) return false;
+  if (alias == MusicAlias) {
+    if (music_ != nullptr) return false;
+    music_ = Mix_LoadMUS(path.c_str());
+    if (music_ == nullptr) ReportUnreadableFile(path, Mix_GetError());
+    return music_ != nullptr;
   }
+  if (effects_.count(alias) != 0 || static_cast<int>(effects_.size()) >= MixerChannels)
+    return false;
   Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
   if (chunk == nullptr) {
     ReportUnreadableFile(path, Mix_GetError());
     return false;
   }
-  sounds_[alias] = Sound{chunk, static_cast<int>(sounds_.size())};
+  effects_[alias] = Effect{chunk, static_cast<int>(effects_.size())};
   return true;
 }
 
 void SdlAudioBackend::PlayFromStart(const std::string& alias, bool looped) {
-  if (const Sound* sound = Find(alias))
-    Mix_PlayChannel(sound->channel, sound->chunk, looped ? -1 : 0);
+  if (IsOpenMusic(alias)) {
+    Mix_PlayMusic(music_, looped ? -1 : 0);
+  } else if (const Effect* effect = FindEffect(alias)) {
+    Mix_PlayChannel(effect->channel, effect->chunk, looped ? -1 : 0);
+  }
 }
 
+// Paused music still counts as playing for SDL_mixer, as a paused channel does.
 bool SdlAudioBackend::Resume(const std::string& alias) {
-  const Sound* sound = Find(alias);
-  if (sound == nullptr || !Mix_Playing(sound->channel) || !Mix_Paused(sound->channel)) return false;
-  Mix_Resume(sound->channel);
+  if (IsOpenMusic(alias)) {
+    if (!Mix_PlayingMusic() || !Mix_PausedMusic()) return false;
+    Mix_ResumeMusic();
+    return true;
+  }
+  const Effect* effect = FindEffect(alias);
+  if (effect == nullptr || !Mix_Playing(effect->channel) || !Mix_Paused(effect->channel))
+    return false;
+  Mix_Resume(effect->channel);
   return true;
 }
 
 // Stopping keeps the place, so that music switched back on continues from there.
 void SdlAudioBackend::Stop(const std::string& alias) {
-  if (const Sound* sound = Find(alias); sound && Mix_Playing(sound->channel))
-    Mix_Pause(sound->channel);
+  if (IsOpenMusic(alias)) {
+    if (Mix_PlayingMusic()) Mix_PauseMusic();
+  } else if (const Effect* effect = FindEffect(alias); effect && Mix_Playing(effect->channel)) {
+    Mix_Pause(effect->channel);
+  }
 }
 
 bool SdlAudioBackend::IsPlaying(const std::string& alias) {
-  const Sound* sound = Find(alias);
-  return sound != nullptr && Mix_Playing(sound->channel) && !Mix_Paused(sound->channel);
+  if (IsOpenMusic(alias)) return Mix_PlayingMusic() && !Mix_PausedMusic();
+  const Effect* effect = FindEffect(alias);
+  return effect != nullptr && Mix_Playing(effect->channel) && !Mix_Paused(effect->channel);
 }
 
 }  // namespace marlquin

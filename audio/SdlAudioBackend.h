@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sounds decoded whole into SDL_mixer chunks, one mixer channel per alias. The device is
-// opened with the first sound; when it cannot be opened every call is silent.
+// Sounds played with SDL_mixer. The effects are decoded whole into chunks, one mixer
+// channel per alias, so that they start at once; the music ("bgm") is streamed from its
+// file, as decoding its 80 seconds whole would cost a fifth of a second and 11 MB. The
+// device is opened with the first sound; when it cannot be opened every call is silent.
 #pragma once
 
 #include <map>
@@ -10,6 +12,7 @@
 #include "audio/AudioBackend.h"
 
 struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
 
 namespace marlquin {
 
@@ -27,16 +30,18 @@ class SdlAudioBackend final : public AudioBackend {
   bool IsPlaying(const std::string& alias) override;
 
  private:
-  struct Sound {
+  struct Effect {
     Mix_Chunk* chunk = nullptr;
     int channel = 0;
   };
 
   bool DeviceReady();
-  const Sound* Find(const std::string& alias) const;
+  bool IsOpenMusic(const std::string& alias) const;
+  const Effect* FindEffect(const std::string& alias) const;
 
   enum class Device { Unopened, Ready, Failed } device_ = Device::Unopened;
-  std::map<std::string, Sound> sounds_;
+  std::map<std::string, Effect> effects_;
+  Mix_Music* music_ = nullptr;
 };
 
 }  // namespace marlquin

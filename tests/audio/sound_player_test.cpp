@@ -115,6 +115,8 @@ TEST_F(SoundSwitches, OnTheRealDeviceMusicRepeatsUntilStoppedAndAnEffectRestarts
   device.PlayFromStart("clock", false);
   ASSERT_TRUE(EndsWithinTime(device, "clock"));
   EXPECT_FALSE(device.IsPlaying("bgm"));
+  EXPECT_TRUE(device.Resume("bgm")) << "stopped music continues";
+  EXPECT_TRUE(device.IsPlaying("bgm"));
   EXPECT_TRUE(EndsWithinTime(device, "Ding"));
 }
 
