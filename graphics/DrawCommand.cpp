@@ -30,7 +30,7 @@ QRect Reach(const DrawCall& call) {
           [](const FadedBlit& c) { return Placed(c.at, c.source); },
           [](const ScaledBlit& c) { return c.target; },
           [](const MappedBlit& c) {
-            return c.map.mapRect(QRectF(c.picture->premultiplied.rect())).toAlignedRect();
+            return c.map.mapRect(QRectF(c.picture->pixels.rect())).toAlignedRect();
           },
           [](const TextDraw& c) { return c.block->ink.translated(c.at).toAlignedRect(); },
           [](const RectFill& c) { return c.rect; },
@@ -94,7 +94,7 @@ QRegion DrawCommand::OpaqueArea() const {
     const Picture& picture = *blit->picture;
     if (picture.copied.empty()) return {};
     const QPoint offset = blit->at - blit->source.topLeft();
-    return blit->source == picture.premultiplied.rect()
+    return blit->source == picture.pixels.rect()
                ? picture.copiedArea.translated(offset)
                : picture.copiedArea.intersected(blit->source).translated(offset);
   }
@@ -116,58 +116,55 @@ void DrawCommand::Paint(QPainter& painter, const QRegion& area) const {
 }
 
 void DrawCommand::Draw(QPainter& painter, const QRect& within) const {
-  std::visit(Overloaded{
-                 [&](const PlainBlit& c) { Blit(painter, *c.picture, c.at, c.source, within); },
-                 [&](const KeyedBlit& c) {
-                   const Landing part = Land(c.at, c.source, within);
-                   if (!part.source.isEmpty()) {
-                     painter.drawImage(part.at, KeyedCopy(*c.picture, c.key), part.source);
-                   }
-                 },
-                 [&](const FadedBlit& c) {
-                   const Landing part = Land(c.at, c.source, within);
-                   if (!part.source.isEmpty()) {
-                     painter.drawImage(part.at, Tinted(*c.picture, part.source, c.alpha, c.key));
-                   }
-                 },
-                 [&](const ScaledBlit& c) {
-                   const QImage& whole = c.picture->premultiplied;
-                   const QImage part = c.alpha != 1.0f
-                                           ? Tinted(*c.picture, c.source, c.alpha, NoColorKey)
-                                       : c.source == whole.rect() ? whole
-                                                                  : whole.copy(c.source);
-                   Clipped(painter, within, [&] {
-                     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-                     painter.drawImage(QRectF(c.target), part, QRectF(part.rect()));
-                     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-                   });
-                 },
-                 [&](const MappedBlit& c) {
-                   Clipped(painter, within, [&] {
-                     painter.setTransform(c.map);
-                     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-                     painter.drawImage(QPointF(0, 0), c.picture->premultiplied);
-                     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-                     painter.resetTransform();
-                   });
-                 },
-                 [&](const TextDraw& c) {
-                   Clipped(painter, within, [&] {
-                     painter.setPen(c.color);
-                     const QTextLayout& layout = c.block->layout;
-                     for (int i = 0; i < layout.lineCount(); ++i)
-                       layout.lineAt(i).draw(&painter, c.at);
-                   });
-                 },
-                 [&](const RectFill& c) { painter.fillRect(c.rect.intersected(within), c.brush); },
-                 [&](const LineDraw& c) {
-                   Clipped(painter, within, [&] {
-                     painter.setPen(c.pen);
-                     painter.drawLine(c.line);
-                   });
-                 },
-             },
-             call_);
+  std::visit(
+      Overloaded{
+          [&](const PlainBlit& c) { Blit(painter, *c.picture, c.at, c.source, within); },
+          [&](const KeyedBlit& c) {
+            const Landing part = Land(c.at, c.source, within);
+            if (!part.source.isEmpty()) {
+              painter.drawImage(part.at, Tinted(*c.picture, part.source, 1.0f, c.key));
+            }
+          },
+          [&](const FadedBlit& c) {
+            const Landing part = Land(c.at, c.source, within);
+            if (!part.source.isEmpty()) {
+              painter.drawImage(part.at, Tinted(*c.picture, part.source, c.alpha, c.key));
+            }
+          },
+          [&](const ScaledBlit& c) {
+            const QImage part = c.alpha != 1.0f ? Tinted(*c.picture, c.source, c.alpha, NoColorKey)
+                                                : ForSmoothing(*c.picture, c.source);
+            Clipped(painter, within, [&] {
+              painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+              painter.drawImage(QRectF(c.target), part, QRectF(part.rect()));
+              painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            });
+          },
+          [&](const MappedBlit& c) {
+            Clipped(painter, within, [&] {
+              painter.setTransform(c.map);
+              painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+              painter.drawImage(QPointF(0, 0), ForSmoothing(*c.picture, c.picture->pixels.rect()));
+              painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+              painter.resetTransform();
+            });
+          },
+          [&](const TextDraw& c) {
+            Clipped(painter, within, [&] {
+              painter.setPen(c.color);
+              const QTextLayout& layout = c.block->layout;
+              for (int i = 0; i < layout.lineCount(); ++i) layout.lineAt(i).draw(&painter, c.at);
+            });
+          },
+          [&](const RectFill& c) { painter.fillRect(c.rect.intersected(within), c.brush); },
+          [&](const LineDraw& c) {
+            Clipped(painter, within, [&] {
+              painter.setPen(c.pen);
+              painter.drawLine(c.line);
+            });
+          },
+      },
+      call_);
 }
 
 }  // namespace marlquin

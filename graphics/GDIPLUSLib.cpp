@@ -126,15 +126,15 @@ std::optional<QString> InstalledFamily(const std::string& requested) {
   return found;
 }
 
-ImageHandle Load(const std::string& path) {
+ImageHandle Load(const std::string& path, PictureUse use) {
   if (!Painter()) return 0;
   QImageReader reader(QString::fromStdString(path));
-  const QImage decoded = reader.read();
+  QImage decoded = reader.read();
   if (decoded.isNull()) {
     ReportUnreadableFile(path, reader.errorString().toStdString());
     return 0;
   }
-  layer().pictures.push_back(std::make_shared<Picture>(decoded));
+  layer().pictures.push_back(std::make_shared<Picture>(std::move(decoded), use));
   return static_cast<ImageHandle>(layer().pictures.size());
 }
 
@@ -232,11 +232,9 @@ void Present() {
   state.unshown = QRegion();
 }
 
-ImageHandle LoadImageFile(const std::string& path) { return Load(path); }
+ImageHandle LoadImageFile(const std::string& path) { return Load(path, PictureUse::Any); }
 
-// Every picture is held premultiplied, the back buffer's own format, so the cached and
-// the ordinary load are the same here.
-ImageHandle LoadCachedImage(const std::string& path) { return Load(path); }
+ImageHandle LoadCachedImage(const std::string& path) { return Load(path, PictureUse::Plain); }
 
 void FreeImage(ImageHandle image) {
   auto& pictures = layer().pictures;
@@ -248,7 +246,7 @@ void FreeImage(ImageHandle image) {
 void DrawCached(ImageHandle image, int32_t x, int32_t y) {
   PictureRef picture = Find(image);
   if (!picture) return;
-  const QRect whole = picture->premultiplied.rect();
+  const QRect whole = picture->pixels.rect();
   Record(PlainBlit{std::move(picture), QPoint(x, y), whole});
 }
 
@@ -257,7 +255,7 @@ void DrawImage(ImageHandle image, int32_t x, int32_t y, int32_t w, int32_t h, in
   PictureRef picture = Find(image);
   if (!picture) return;
   const QRect wanted(srcX, srcY, w, h);
-  const QRect source = wanted.intersected(picture->straight.rect());
+  const QRect source = wanted.intersected(picture->pixels.rect());
   if (source.isEmpty()) return;
   const QPoint at(x + source.x() - srcX, y + source.y() - srcY);
   if (key == NoColorKey && alpha == 1.0f) {
@@ -279,7 +277,7 @@ void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int3
                      int32_t sy, int32_t sw, int32_t sh, float alpha) {
   PictureRef picture = Find(image);
   if (!picture || dw <= 0 || dh <= 0) return;
-  const QRect source = QRect(sx, sy, sw, sh).intersected(picture->straight.rect());
+  const QRect source = QRect(sx, sy, sw, sh).intersected(picture->pixels.rect());
   if (source.isEmpty()) return;
   Record(ScaledBlit{std::move(picture), QRect(dx, dy, dw, dh), source, alpha});
 }
@@ -287,8 +285,8 @@ void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int3
 void DrawImagePoints(ImageHandle image, Point32 topLeft, Point32 topRight, Point32 bottomLeft) {
   PictureRef picture = Find(image);
   if (!picture) return;
-  const double w = picture->premultiplied.width();
-  const double h = picture->premultiplied.height();
+  const double w = picture->pixels.width();
+  const double h = picture->pixels.height();
   const QTransform map((topRight.x - topLeft.x) / w, (topRight.y - topLeft.y) / w,
                        (bottomLeft.x - topLeft.x) / h, (bottomLeft.y - topLeft.y) / h, topLeft.x,
                        topLeft.y);

@@ -53,6 +53,8 @@ bool InitGraphics(PresentTarget* target, int32_t width, int32_t height);
 void Present();
 
 ImageHandle LoadImageFile(const std::string& path);
+// A picture to be drawn only plainly (DrawCached), kept premultiplied, the back buffer's own
+// format; with a colour key or opacity its partly see-through pixels may come out a level off.
 ImageHandle LoadCachedImage(const std::string& path);
 void FreeImage(ImageHandle image);
 
