@@ -12,6 +12,7 @@
 #include <QPen>
 #include <QTextLayout>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -194,9 +195,14 @@ std::shared_ptr<const TextBlock> LaidOut(const std::string& text) {
   return texts.emplace(std::move(key), std::move(block)).first->second;
 }
 
+// A deleted brush's number is given out again: the play screen replaces its time bar's
+// brush every tenth tick, and the table would otherwise grow for as long as a game runs.
 BrushHandle Keep(QBrush brush) {
-  layer().brushes.emplace_back(std::move(brush));
-  return static_cast<BrushHandle>(layer().brushes.size());
+  auto& brushes = layer().brushes;
+  auto slot = std::find(brushes.begin(), brushes.end(), std::nullopt);
+  if (slot == brushes.end()) slot = brushes.emplace(slot);
+  *slot = std::move(brush);
+  return static_cast<BrushHandle>(slot - brushes.begin() + 1);
 }
 
 }  // namespace

@@ -291,6 +291,19 @@ TEST_F(DrawingLayer, MissingPicturesAndBrushesDrawNothing) {
   EXPECT_TRUE(InkBox(Black, QRect(0, 0, 20, 20)).isEmpty());
 }
 
+TEST_F(DrawingLayer, ADeletedBrushsNumberIsGivenOutAgainAndNoOtherOne) {
+  const BrushHandle red = MakeBrush(0, 0, 255, 255);
+  const BrushHandle deleted = MakeBrush(255, 255, 255, 255);
+  DeleteBrush(deleted);
+  for (int tenthTick = 0; tenthTick < 1000; ++tenthTick) {
+    const BrushHandle bar = MakeBrush(0, tenthTick % 230, 255, 128);
+    ASSERT_EQ(bar, deleted) << "the table of brushes grows";
+    DeleteBrush(bar);
+  }
+  FillRect(0, 0, 10, 10, red);
+  EXPECT_EQ(BackBufferPixel(5, 5), 0xFFFF0000u);
+}
+
 TEST_F(DrawingLayer, EachUnreadablePictureIsReportedOnceOnStandardErrorWithItsReason) {
   const std::string cut = WriteSolidPicture(InFolder("cut.png"), 64, 64, Qt::red);
   std::filesystem::resize_file(cut, std::filesystem::file_size(cut) / 2);
