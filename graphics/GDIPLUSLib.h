@@ -3,7 +3,8 @@
 // The game's only way to put pixels on the screen: an 800 x 600 back buffer that every
 // screen paints in full each tick, image blits with a colour key and a constant opacity,
 // stretched and rotated pictures, text in a current font and colour (Text.h), lines and
-// fills. Images and brushes are numbered handles; 0 is "nothing" and draws nothing.
+// fills (Shapes.h). Images and brushes are numbered handles; 0 is "nothing" and draws
+// nothing.
 // The calls of a frame are kept and painted at Present, only where they differ from the
 // last frame's calls (FrameDamage): the buffer then holds exactly what painting every call
 // would give. A frame must therefore begin with a call that covers the whole buffer

@@ -291,7 +291,7 @@ TEST_F(DrawingLayer, MissingPicturesAndBrushesDrawNothing) {
   EXPECT_TRUE(InkBox(Black, QRect(0, 0, 20, 20)).isEmpty());
 }
 
-TEST_F(DrawingLayer, ADeletedBrushsNumberIsGivenOutAgainAndNoOtherOne) {
+TEST_F(DrawingLayer, ANewBrushReusesTheNumberOfADeletedOneAndNoOther) {
   const BrushHandle red = MakeBrush(0, 0, 255, 255);
   const BrushHandle deleted = MakeBrush(255, 255, 255, 255);
   DeleteBrush(deleted);
