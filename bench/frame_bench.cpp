@@ -12,6 +12,7 @@
 #include "core/GameState.h"
 #include "core/clsBall.h"
 #include "core/clsLvlup.h"
+#include "graphics/DrawingLayerForTests.h"
 #include "graphics/GDIPLUSLib.h"
 #include "platform/ProgramPath.h"
 #include "screens/clsBoom.h"

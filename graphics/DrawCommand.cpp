@@ -30,7 +30,7 @@ QRect Reach(const DrawCall& call) {
           [](const FadedBlit& c) { return Placed(c.at, c.source); },
           [](const ScaledBlit& c) { return c.target; },
           [](const MappedBlit& c) {
-            return c.map.mapRect(QRectF(c.picture->premultiplied.rect())).toAlignedRect();
+            return c.map.mapRect(QRectF(c.picture->pixels.rect())).toAlignedRect();
           },
           [](const TextDraw& c) { return c.block->ink.translated(c.at).toAlignedRect(); },
           [](const RectFill& c) { return c.rect; },
@@ -71,37 +71,55 @@ DrawCommand::DrawCommand(DrawCall call, const QRect& buffer)
     : call_(std::move(call)), bounds_(Reach(call_).intersected(buffer)) {}
 
 bool DrawCommand::HidesAllOf(const QRect& area) const {
-  if (!bounds_.contains(area)) return false;
-  if (const auto* blit = std::get_if<PlainBlit>(&call_)) return blit->picture->Opaque();
-  if (const auto* fill = std::get_if<RectFill>(&call_)) return fill->brush.isOpaque();
-  return false;
+  return (QRegion(area) - OpaqueArea()).isEmpty();
 }
 
+// Each kind of call answers for itself, so that a kind left out does not compile; where in
+// doubt, with the answer that paints more (no opaque area, not cut).
+
 DrawCommand::Cut DrawCommand::Cuts() const {
-  if (const auto* fill = std::get_if<RectFill>(&call_)) {
-    return fill->brush.style() == Qt::SolidPattern || ChangesOnlyDownwards(fill->brush)
-               ? Cut::Anywhere
-               : Cut::BetweenRows;
-  }
-  if (std::holds_alternative<ScaledBlit>(call_) || std::holds_alternative<MappedBlit>(call_)) {
-    return Cut::BetweenRows;
-  }
-  return std::holds_alternative<LineDraw>(call_) ? Cut::Nowhere : Cut::Anywhere;
+  return std::visit(
+      Overloaded{
+          // Each pixel comes out the same however the call is cut.
+          [](const PlainBlit&) { return Cut::Anywhere; },
+          [](const KeyedBlit&) { return Cut::Anywhere; },
+          [](const FadedBlit&) { return Cut::Anywhere; },
+          [](const TextDraw&) { return Cut::Anywhere; },
+          // Smoothing gives a row cut short slightly different pixels.
+          [](const ScaledBlit&) { return Cut::BetweenRows; },
+          [](const MappedBlit&) { return Cut::BetweenRows; },
+          [](const RectFill& c) {
+            return c.brush.style() == Qt::SolidPattern || ChangesOnlyDownwards(c.brush)
+                       ? Cut::Anywhere
+                       : Cut::BetweenRows;
+          },
+          // The painter draws a line another way when it crosses the edge of the clip.
+          [](const LineDraw&) { return Cut::Nowhere; },
+      },
+      call_);
 }
 
 QRegion DrawCommand::OpaqueArea() const {
-  if (const auto* blit = std::get_if<PlainBlit>(&call_)) {
-    const Picture& picture = *blit->picture;
-    if (picture.copied.empty()) return {};
-    const QPoint offset = blit->at - blit->source.topLeft();
-    return blit->source == picture.premultiplied.rect()
-               ? picture.copiedArea.translated(offset)
-               : picture.copiedArea.intersected(blit->source).translated(offset);
-  }
-  if (const auto* fill = std::get_if<RectFill>(&call_); fill && fill->brush.isOpaque()) {
-    return fill->rect;
-  }
-  return {};
+  return std::visit(
+      Overloaded{
+          [](const PlainBlit& c) {
+            const Picture& picture = *c.picture;
+            if (picture.copied.empty()) return QRegion();
+            const QPoint offset = c.at - c.source.topLeft();
+            return c.source == picture.pixels.rect()
+                       ? picture.copiedArea.translated(offset)
+                       : picture.copiedArea.intersected(c.source).translated(offset);
+          },
+          [](const RectFill& c) { return c.brush.isOpaque() ? QRegion(c.rect) : QRegion(); },
+          // Keys, opacity and smoothing can leave see-through pixels; text and lines are thin.
+          [](const KeyedBlit&) { return QRegion(); },
+          [](const FadedBlit&) { return QRegion(); },
+          [](const ScaledBlit&) { return QRegion(); },
+          [](const MappedBlit&) { return QRegion(); },
+          [](const TextDraw&) { return QRegion(); },
+          [](const LineDraw&) { return QRegion(); },
+      },
+      call_);
 }
 
 void DrawCommand::Paint(QPainter& painter, const QRegion& area) const {
@@ -116,58 +134,55 @@ void DrawCommand::Paint(QPainter& painter, const QRegion& area) const {
 }
 
 void DrawCommand::Draw(QPainter& painter, const QRect& within) const {
-  std::visit(Overloaded{
-                 [&](const PlainBlit& c) { Blit(painter, *c.picture, c.at, c.source, within); },
-                 [&](const KeyedBlit& c) {
-                   const Landing part = Land(c.at, c.source, within);
-                   if (!part.source.isEmpty()) {
-                     painter.drawImage(part.at, KeyedCopy(*c.picture, c.key), part.source);
-                   }
-                 },
-                 [&](const FadedBlit& c) {
-                   const Landing part = Land(c.at, c.source, within);
-                   if (!part.source.isEmpty()) {
-                     painter.drawImage(part.at, Tinted(*c.picture, part.source, c.alpha, c.key));
-                   }
-                 },
-                 [&](const ScaledBlit& c) {
-                   const QImage& whole = c.picture->premultiplied;
-                   const QImage part = c.alpha != 1.0f
-                                           ? Tinted(*c.picture, c.source, c.alpha, NoColorKey)
-                                       : c.source == whole.rect() ? whole
-                                                                  : whole.copy(c.source);
-                   Clipped(painter, within, [&] {
-                     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-                     painter.drawImage(QRectF(c.target), part, QRectF(part.rect()));
-                     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-                   });
-                 },
-                 [&](const MappedBlit& c) {
-                   Clipped(painter, within, [&] {
-                     painter.setTransform(c.map);
-                     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-                     painter.drawImage(QPointF(0, 0), c.picture->premultiplied);
-                     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-                     painter.resetTransform();
-                   });
-                 },
-                 [&](const TextDraw& c) {
-                   Clipped(painter, within, [&] {
-                     painter.setPen(c.color);
-                     const QTextLayout& layout = c.block->layout;
-                     for (int i = 0; i < layout.lineCount(); ++i)
-                       layout.lineAt(i).draw(&painter, c.at);
-                   });
-                 },
-                 [&](const RectFill& c) { painter.fillRect(c.rect.intersected(within), c.brush); },
-                 [&](const LineDraw& c) {
-                   Clipped(painter, within, [&] {
-                     painter.setPen(c.pen);
-                     painter.drawLine(c.line);
-                   });
-                 },
-             },
-             call_);
+  std::visit(
+      Overloaded{
+          [&](const PlainBlit& c) { Blit(painter, *c.picture, c.at, c.source, within); },
+          [&](const KeyedBlit& c) {
+            const Landing part = Land(c.at, c.source, within);
+            if (!part.source.isEmpty()) {
+              painter.drawImage(part.at, Tinted(*c.picture, part.source, 1.0f, c.key));
+            }
+          },
+          [&](const FadedBlit& c) {
+            const Landing part = Land(c.at, c.source, within);
+            if (!part.source.isEmpty()) {
+              painter.drawImage(part.at, Tinted(*c.picture, part.source, c.alpha, c.key));
+            }
+          },
+          [&](const ScaledBlit& c) {
+            const QImage part = c.alpha != 1.0f ? Tinted(*c.picture, c.source, c.alpha, NoColorKey)
+                                                : ForSmoothing(*c.picture, c.source);
+            Clipped(painter, within, [&] {
+              painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+              painter.drawImage(QRectF(c.target), part, QRectF(part.rect()));
+              painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            });
+          },
+          [&](const MappedBlit& c) {
+            Clipped(painter, within, [&] {
+              painter.setTransform(c.map);
+              painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+              painter.drawImage(QPointF(0, 0), ForSmoothing(*c.picture, c.picture->pixels.rect()));
+              painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+              painter.resetTransform();
+            });
+          },
+          [&](const TextDraw& c) {
+            Clipped(painter, within, [&] {
+              painter.setPen(c.color);
+              const QTextLayout& layout = c.block->layout;
+              for (int i = 0; i < layout.lineCount(); ++i) layout.lineAt(i).draw(&painter, c.at);
+            });
+          },
+          [&](const RectFill& c) { painter.fillRect(c.rect.intersected(within), c.brush); },
+          [&](const LineDraw& c) {
+            Clipped(painter, within, [&] {
+              painter.setPen(c.pen);
+              painter.drawLine(c.line);
+            });
+          },
+      },
+      call_);
 }
 
 }  // namespace marlquin

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One call of the drawing layer, kept until the frame is shown: what decides its pixels
 // (compared with the same call a frame earlier), the area it can touch, and how to draw it
-// within part of the back buffer.
+// within part of the back buffer. A new kind of call is a struct here, compared member by
+// member, added to DrawCall; DrawCommand.cpp does not compile until the kind gives its
+// reach, its opaque area, where it may be cut and how it draws.
 #pragma once
 
 #include <QBrush>

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace marlquin {
 namespace {
@@ -17,10 +18,10 @@ constexpr int ShortestSeparateRun = 8 * TileSide;
 
 enum class Coverage { Clear, Opaque, Mixed };
 
-Coverage TileCoverage(const QImage& premultiplied, const QRect& tile) {
+Coverage TileCoverage(const QImage& image, const QRect& tile) {
   bool clear = true, opaque = true;
   for (int y = tile.top(); y <= tile.bottom(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     for (int x = tile.left(); x <= tile.right(); ++x) {
       const int alpha = qAlpha(line[x]);
       clear = clear && alpha == 0;
@@ -70,7 +71,7 @@ std::vector<Run> DrawnRuns(const QImage& image, int top) {
 
 // A row of tiles drawn like the row above extends that row's rectangles downwards.
 void SplitIntoParts(Picture& picture) {
-  const QImage& image = picture.premultiplied;
+  const QImage& image = picture.pixels;
   std::vector<Run> above;
   std::vector<QRect> open;
   auto close = [&] {
@@ -94,20 +95,33 @@ void SplitIntoParts(Picture& picture) {
   }
   close();
   for (const QRect& part : picture.copied) picture.copiedArea += part;
-  if (!picture.copied.empty()) picture.opaque = image.convertToFormat(QImage::Format_RGB32);
+}
+
+bool PartlySeeThrough(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(line[x]) != 0 && qAlpha(line[x]) != 255) return true;
+    }
+  }
+  return false;
 }
 
 bool IsGrey(QRgb pixel) { return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel); }
 
 }  // namespace
 
-Picture::Picture(const QImage& decoded)
-    : straight(decoded.convertToFormat(QImage::Format_ARGB32)),
-      premultiplied(decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied)) {
+// Converted in place, so that a picture the size of the window is not held twice while it
+// loads.
+Picture::Picture(QImage decoded, PictureUse use) : pixels(std::move(decoded)) {
+  pixels.convertTo(QImage::Format_ARGB32);
+  if (use == PictureUse::Plain || !PartlySeeThrough(pixels)) {
+    pixels.convertTo(QImage::Format_ARGB32_Premultiplied);
+  }
   SplitIntoParts(*this);
 }
 
-bool Picture::Opaque() const { return copiedArea == QRegion(premultiplied.rect()); }
+bool Picture::Opaque() const { return copiedArea == QRegion(pixels.rect()); }
 
 void Blit(QPainter& painter, const Picture& picture, QPoint at, const QRect& source,
           const QRect& within) {
@@ -122,17 +136,26 @@ void Blit(QPainter& painter, const Picture& picture, QPoint at, const QRect& sou
     const auto rowBytes = static_cast<size_t>(piece.width()) * sizeof(QRgb);
     for (int y = piece.top(); y <= piece.bottom(); ++y) {
       std::memcpy(target.scanLine(y + offset.y()) + (piece.left() + offset.x()) * sizeof(QRgb),
-                  picture.opaque.constScanLine(y) + piece.left() * sizeof(QRgb), rowBytes);
+                  picture.pixels.constScanLine(y) + piece.left() * sizeof(QRgb), rowBytes);
     }
   }
   for (const QRect& part : picture.blended) {
     const QRect piece = part.intersected(shown);
-    if (!piece.isEmpty()) painter.drawImage(piece.topLeft() + offset, picture.premultiplied, piece);
+    if (!piece.isEmpty()) painter.drawImage(piece.topLeft() + offset, picture.pixels, piece);
   }
 }
 
+QImage ForSmoothing(Picture& picture, const QRect& source) {
+  constexpr QImage::Format Premultiplied = QImage::Format_ARGB32_Premultiplied;
+  if (picture.pixels.format() != Premultiplied && picture.smoothed.isNull()) {
+    picture.smoothed = picture.pixels.convertToFormat(Premultiplied);
+  }
+  const QImage& whole = picture.smoothed.isNull() ? picture.pixels : picture.smoothed;
+  return source == whole.rect() ? whole : whole.copy(source);
+}
+
 QImage Tinted(const Picture& picture, const QRect& source, float alpha, uint32_t key) {
-  QImage part = picture.straight.copy(source);
+  QImage part = picture.pixels.copy(source).convertToFormat(QImage::Format_ARGB32);
   const bool keyed = key != NoColorKey;
   const bool faded = alpha != 1.0f;
   const QRgb keyRgb = key & 0x00FFFFFFu;
@@ -149,14 +172,6 @@ QImage Tinted(const Picture& picture, const QRect& source, float alpha, uint32_t
     }
   }
   return part.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-const QImage& KeyedCopy(Picture& picture, uint32_t key) {
-  if (picture.keyedWith != key) {
-    picture.keyed = Tinted(picture, picture.straight.rect(), 1.0f, key);
-    picture.keyedWith = key;
-  }
-  return picture.keyed;
 }
 
 }  // namespace marlquin

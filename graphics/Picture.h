@@ -15,23 +15,31 @@
 
 namespace marlquin {
 
-// The straight-alpha pixels for colour keys and opacity, the premultiplied copy for
-// blending, and for plain blits the picture split into the parts that need blending and
-// the opaque parts, which are copied from an RGB32 twin (the painter copies those line by
-// line); see-through parts are skipped. Drawn together the parts give exactly the pixels of
-// one blend of the whole picture. A picture drawn with a colour key keeps its keyed copy,
-// made on first use.
+// How a picture will be drawn, which decides the form its pixels are kept in.
+enum class PictureUse {
+  Plain,  // only unscaled, without a colour key or opacity (cached images)
+  Any,
+};
+
+// The pixels once, split for plain blits into the parts that need blending and the opaque
+// parts, which are copied row by row (an opaque pixel has the same bits whether its alpha
+// is premultiplied or not); see-through parts are skipped. Drawn together the parts give
+// exactly the pixels of one blend of the whole picture.
 struct Picture {
-  QImage straight;
-  QImage premultiplied;
-  QImage opaque;
+  // Premultiplied, the back buffer's own format, for a picture drawn only plainly, and for
+  // one without partly see-through pixels: it then holds all there is to know (a key or an
+  // opacity leaves see-through pixels see-through whatever their colour). Otherwise straight,
+  // as colour keys and opacity need the colours unblended; the painter blends straight
+  // pixels exactly as premultiplied ones, but smooths them differently.
+  QImage pixels;
+  // Premultiplied pixels for the painter's smoothing (scaling, turning) where pixels are
+  // straight, made when the picture is first drawn smoothed.
+  QImage smoothed;
   std::vector<QRect> copied;
   QRegion copiedArea;  // the copied parts together
   std::vector<QRect> blended;
-  QImage keyed;
-  uint32_t keyedWith = NoColorKey;
 
-  explicit Picture(const QImage& decoded);
+  explicit Picture(QImage decoded, PictureUse use = PictureUse::Any);
   // Every pixel opaque: drawn plainly, it hides all that was beneath.
   bool Opaque() const;
 };
@@ -41,11 +49,12 @@ struct Picture {
 void Blit(QPainter& painter, const Picture& picture, QPoint at, const QRect& source,
           const QRect& within);
 
-// The picture with the colour key made transparent and the alpha of every non-grey pixel
-// scaled by alpha (greys keep their own), cut to source; premultiplied.
-QImage Tinted(const Picture& picture, const QRect& source, float alpha, uint32_t key);
+// The source rectangle of the picture, premultiplied, as the painter's smoothing needs it.
+QImage ForSmoothing(Picture& picture, const QRect& source);
 
-// The picture made transparent where it has the key colour, kept until another key comes.
-const QImage& KeyedCopy(Picture& picture, uint32_t key);
+// The picture with the colour key made transparent and the alpha of every non-grey pixel
+// scaled by alpha (greys keep their own), cut to source; premultiplied. From a picture kept
+// premultiplied for plain drawing only, partly see-through pixels may come out a level off.
+QImage Tinted(const Picture& picture, const QRect& source, float alpha, uint32_t key);
 
 }  // namespace marlquin

@@ -46,12 +46,6 @@ constexpr double WaitingBallY = 363.7306695894644;  // 14 rows
 constexpr int RisePerShotFrame = 9;
 constexpr int BallColumnX = 150;
 
-constexpr int BarLeft = 546;
-constexpr int BarBottom = 495;
-constexpr int16_t BarWidth = 19;
-constexpr int BarFullHeight = 64;
-constexpr int BarTicksPerUpdate = 10;
-
 const char ReturnQuestion[] = "Return to Main menu will end this game.\r\nReturn?";
 
 std::string Padded(const char* pattern, int32_t value) {
@@ -67,7 +61,6 @@ clsPlaysrc::~clsPlaysrc() {
   FreeImage(GuiFrameImage);
   FreeImage(WaterImage);
   FreeImage(LauncherImage);
-  DeleteBrush(TimeBar.BarBrush);
 }
 
 void clsPlaysrc::Initialize() {
@@ -124,7 +117,7 @@ void clsPlaysrc::Draw() {
   }
   WaterPoint.AutoMove([this](int16_t x, int16_t y) { DrawWater(x, y); });
   Boom.Show();
-  DrawTimeBar();
+  TimeBar.Draw();
   Drop.AutoDrop([this](int16_t color, double x, double y) { DrawBall(color, x, y); });
   DrawText(100, 20, Padded("%05d", Score));
   DrawText(100, 60, " " + std::to_string(Level + 1));
@@ -207,22 +200,6 @@ void clsPlaysrc::DrawBall(int intBallType, double x, double y) {
 
 void clsPlaysrc::DrawWater(int16_t x, int16_t y) {
   DrawImage(WaterImage, x, y, 16, 16, 0, 0, 1.0f, NoColorKey);
-}
-
-void clsPlaysrc::DrawTimeBar() {
-  // The push clock advances here only: the board descends while the play screen is drawn,
-  // also beneath the pause and message dialogs, and stands still on the other screens.
-  PushTick = Saturate16(int32_t{PushTick} + 1);
-  if (PushTick % BarTicksPerUpdate == 0) {
-    // From level 20 on the limit is 0 or below: a push is due on every tick, so the bar is full.
-    const float ratio =
-        PushLimit > 0 ? static_cast<float>(static_cast<double>(PushTick) / PushLimit) : 1.0f;
-    TimeBar.BarHeight = RoundToInt16(ratio * BarFullHeight);
-    TimeBar.BarGreen = std::max(RoundToInt32(230 - ratio * 230), 0);
-    DeleteBrush(TimeBar.BarBrush);
-    TimeBar.BarBrush = MakeBrush(0, TimeBar.BarGreen, 255, 128);
-  }
-  FillRect(BarLeft, BarBottom - TimeBar.BarHeight, BarWidth, TimeBar.BarHeight, TimeBar.BarBrush);
 }
 
 void clsPlaysrc::MouseMove(int16_t x, int16_t y) {

@@ -12,6 +12,7 @@
 #include "graphics/GDIPLUSLib.h"
 #include "graphics/clsGChkBox.h"
 #include "graphics/clsTButton.h"
+#include "screens/PushTimeBar.h"
 #include "shell/AbsScreen.h"
 
 namespace marlquin {
@@ -36,8 +37,6 @@ class clsPlaysrc final : public AbsScreen {
 
   bool IsInitialized() const { return Initialized; }
   const clsGChkBox& SoundToggle() const { return SoundCheck; }
-  int16_t BarHeight() const { return TimeBar.BarHeight; }
-  int32_t BarGreen() const { return TimeBar.BarGreen; }
 
   // The board's sideways offset when d ticks are left before a push.
   static int16_t ShakeOffset(int16_t d);
@@ -48,7 +47,6 @@ class clsPlaysrc final : public AbsScreen {
 
  private:
   void DrawGuide();
-  void DrawTimeBar();
   void DrawWidgets();
 
   std::array<ImageHandle, 9> BallImages{};
@@ -62,11 +60,7 @@ class clsPlaysrc final : public AbsScreen {
   clsTButton PauseButton;
   clsTButton ReturnButton;
   bool Initialized = false;
-  struct {
-    int16_t BarHeight = 0;
-    int32_t BarGreen = 0;
-    BrushHandle BarBrush = 0;
-  } TimeBar;
+  PushTimeBar TimeBar;
 };
 
 }  // namespace marlquin

@@ -33,9 +33,9 @@ constexpr int WheelNotch = 120;
 constexpr double AimChange = 2.5;
 
 // The picture area: shows the last presented frame and passes its input to the window.
-class Picture final : public QWidget {
+class PictureView final : public QWidget {
  public:
-  explicit Picture(Form1* form) : QWidget(form), form_(form) {
+  explicit PictureView(Form1* form) : QWidget(form), form_(form) {
     setFixedSize(PictureWidth, PictureHeight);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
@@ -91,7 +91,7 @@ Form1::Form1() {
   setWindowTitle(ProgramName);
   setFixedSize(PictureWidth + 1, PictureHeight + 1);
   setFocusPolicy(Qt::StrongFocus);
-  picture = new Picture(this);
+  picture = new PictureView(this);
   picture->move(0, 0);
   Timer1.setTimerType(Qt::PreciseTimer);
   Timer1.setInterval(TickMilliseconds);
@@ -111,7 +111,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::ShowFrame(const QImage& frame, const QRegion& changed) {
-  static_cast<Picture*>(picture)->Show(frame, changed);
+  static_cast<PictureView*>(picture)->Show(frame, changed);
 }
 
 void Form1::Timer1_Timer() {
@@ -132,35 +132,25 @@ void Form1::Timer1_Timer() {
   Present();
 }
 
-void Form1::Aim(double change) { AimStep = RoundToInt16(AimStep + change); }
-
-void Form1::Form_KeyDown(int16_t keyCode) {
-  if (CurScreen != ScreenPlay) return;
-  switch (keyCode) {
-    case KeySpace:
-      Fire();
-      return;
-    case KeyLeft:
-      Aim(AimChange);
-      break;
-    case KeyRight:
-      Aim(-AimChange);
-      break;
-    default:
-      return;
-  }
-  AimStep = std::clamp<int16_t>(AimStep, -AimLimit, AimLimit);
+void Form1::Aim(double change) {
+  AimStep = std::clamp<int16_t>(RoundToInt16(AimStep + change), -AimLimit, AimLimit);
   ShootAngle = AngleFromAimStep(AimStep);
   Ball.NewBall(ShootAngle, CurColor);
 }
 
+void Form1::Form_KeyDown(int16_t keyCode) {
+  if (CurScreen != ScreenPlay) return;
+  if (keyCode == KeySpace) Fire();
+  if (keyCode == KeyLeft) Aim(AimChange);
+  if (keyCode == KeyRight) Aim(-AimChange);
+}
+
 void Form1::PictureWheelProc(int delta, bool held) {
   if (CurScreen != ScreenPlay) return;
-  if (!held && delta == -WheelNotch) Aim(AimChange);  // towards the user: as Left
-  if (!held && delta == WheelNotch) Aim(-AimChange);  // away from the user: as Right
-  AimStep = std::clamp<int16_t>(AimStep, -AimLimit, AimLimit);
-  ShootAngle = AngleFromAimStep(AimStep);
-  Ball.NewBall(ShootAngle, CurColor);
+  double change = 0;
+  if (!held && delta == -WheelNotch) change = AimChange;  // towards the user: as Left
+  if (!held && delta == WheelNotch) change = -AimChange;  // away from the user: as Right
+  Aim(change);  // a step that turns nothing aims again all the same
 }
 
 void Form1::Picture1_MouseMove(float x, float y) {

@@ -35,7 +35,6 @@ class Form1 final : public QWidget, public PresentTarget {
   void Form_Unload();
 
   QWidget* PictureArea() const { return picture; }
-  const QTimer& FrameTimer() const { return Timer1; }
 
   void ShowFrame(const QImage& frame, const QRegion& changed) override;
 
@@ -44,6 +43,7 @@ class Form1 final : public QWidget, public PresentTarget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Turns the launcher by change steps within its limits and aims the waiting ball anew.
   void Aim(double change);
 
   QWidget* picture = nullptr;

@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 
-#include "graphics/GDIPLUSLib.h"
 #include "shell/AbsScreen.h"
 
 namespace marlquin {

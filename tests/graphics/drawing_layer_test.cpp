@@ -35,12 +35,14 @@ class DrawingLayer : public GameTest {
     DeleteBrush(brush);
   }
 
-  // A 3 x 1 picture: red, white, grey (all opaque), magenta, and a near-magenta pixel.
+  // A 7 x 1 picture: red, white, grey (all opaque), magenta, a near-magenta pixel, a
+  // half-transparent magenta and a faint orange.
   ImageHandle Strip() {
-    const QColor colours[] = {QColor(255, 0, 0),   QColor(255, 255, 255), QColor(128, 128, 128),
-                              QColor(255, 0, 255), QColor(254, 0, 255),   QColor(255, 0, 255, 128)};
+    const QColor colours[] = {
+        QColor(255, 0, 0),   QColor(255, 255, 255),    QColor(128, 128, 128),  QColor(255, 0, 255),
+        QColor(254, 0, 255), QColor(255, 0, 255, 128), QColor(200, 100, 50, 3)};
     return LoadImageFile(
-        WritePicture(InFolder("strip.png"), 6, 1, [&](int x, int) { return colours[x]; }));
+        WritePicture(InFolder("strip.png"), 7, 1, [&](int x, int) { return colours[x]; }));
   }
 };
 
@@ -94,15 +96,19 @@ TEST_F(DrawingLayer, PlainBlitsGiveThePixelsOfBlendingTheWholePicture) {
 }
 
 TEST_F(DrawingLayer, HalfOpacityFadesColoursButNotGreys) {
-  DrawImage(Strip(), 10, 10, 3, 1, 0, 0, 0.5f, NoColorKey);
+  const ImageHandle strip = Strip();
+  DrawImage(strip, 10, 10, 3, 1, 0, 0, 0.5f, NoColorKey);
   const uint32_t red = BackBufferPixel(10, 10);
   EXPECT_NEAR(int((red >> 16) & 0xFF), 128, 1) << std::hex << red;
   EXPECT_EQ(BackBufferPixel(11, 10), 0xFFFFFFFFu);
   EXPECT_EQ(BackBufferPixel(12, 10), 0xFF808080u);
+  // Faded from its own colour: premultiplied first, it would come out (1, 1, 1).
+  DrawImage(strip, 20, 10, 1, 1, 6, 0, 0.5f, NoColorKey);
+  EXPECT_EQ(BackBufferPixel(20, 10), 0xFF020100u);
 }
 
 TEST_F(DrawingLayer, ColourKeyDropsMagentaWhateverItsAlphaButNotItsNeighbours) {
-  // A part first, then the whole: the keyed picture is kept from the first draw.
+  // A part first, then the whole.
   const ImageHandle strip = Strip();
   DrawImage(strip, 20, 12, 3, 1, 2, 0, 1.0f, ColorKey);
   EXPECT_EQ(BackBufferPixel(20, 12), 0xFF808080u);
@@ -257,6 +263,20 @@ TEST_F(DrawingLayer, ScaledDrawingStretchesTheSourceWithOpacity) {
   ClearTo(Black);
   DrawImageScaled(red, 10, 10, 50, 38, 0, 0, 100, 75, 0.5f);
   EXPECT_NEAR(int((BackBufferPixel(30, 30) >> 16) & 0xFF), 128, 2);
+
+  // Partly see-through pixels are smoothed as the painter smooths their premultiplied form.
+  const std::string path = WritePicture(InFolder("soft.png"), 50, 40, [](int x, int y) {
+    return QColor(x * 5, y * 6, (x * y) % 256, (x * 37 + y * 91) % 256);
+  });
+  QImage expected = BackBuffer()->copy();
+  DrawImageScaled(LoadImageFile(path), 100, 10, 9, 39, 0, 0, 50, 40, 1.0f);
+  QPainter painter(&expected);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(
+      QRectF(100, 10, 9, 39),
+      QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+  painter.end();
+  EXPECT_TRUE(*BackBuffer() == expected);
 }
 
 TEST_F(DrawingLayer, MissingPicturesAndBrushesDrawNothing) {
@@ -269,6 +289,19 @@ TEST_F(DrawingLayer, MissingPicturesAndBrushesDrawNothing) {
   FreeImage(freed);
   DrawCached(freed, 0, 0);
   EXPECT_TRUE(InkBox(Black, QRect(0, 0, 20, 20)).isEmpty());
+}
+
+TEST_F(DrawingLayer, ANewBrushReusesTheNumberOfADeletedOneAndNoOther) {
+  const BrushHandle red = MakeBrush(0, 0, 255, 255);
+  const BrushHandle deleted = MakeBrush(255, 255, 255, 255);
+  DeleteBrush(deleted);
+  for (int tenthTick = 0; tenthTick < 1000; ++tenthTick) {
+    const BrushHandle bar = MakeBrush(0, tenthTick % 230, 255, 128);
+    ASSERT_EQ(bar, deleted) << "the table of brushes grows";
+    DeleteBrush(bar);
+  }
+  FillRect(0, 0, 10, 10, red);
+  EXPECT_EQ(BackBufferPixel(5, 5), 0xFFFF0000u);
 }
 
 TEST_F(DrawingLayer, EachUnreadablePictureIsReportedOnceOnStandardErrorWithItsReason) {

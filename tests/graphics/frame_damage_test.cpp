@@ -34,7 +34,7 @@ class FrameDamageRule : public ::testing::Test {
     return std::make_shared<Picture>(image);
   }
   static DrawCommand At(const PictureRef& picture, int x, int y) {
-    return DrawCommand(PlainBlit{picture, QPoint(x, y), picture->premultiplied.rect()}, Buffer);
+    return DrawCommand(PlainBlit{picture, QPoint(x, y), picture->pixels.rect()}, Buffer);
   }
 
   static inline const QRect Buffer{0, 0, 800, 600};

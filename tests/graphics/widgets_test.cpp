@@ -6,7 +6,6 @@
 #include "graphics/HandCursor.h"
 #include "graphics/clsGChkBox.h"
 #include "graphics/clsTButton.h"
-#include "shell/Screens.h"
 #include "tests/support/GameTest.h"
 #include "tests/support/Pictures.h"
 

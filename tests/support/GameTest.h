@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fixture every game test starts from: a scripted platform whose program folder is
 // a fresh temporary folder (with the built res/ linked in), recording sound and effects,
-// and the whole game state back to its start-of-program values.
+// and the whole game state back to its start-of-program values. Its tests read the back
+// buffer through the drawing layer's test hooks.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/DrawingLayerForTests.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/Recorders.h"
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/Pictures.h"
 
-#include "graphics/GDIPLUSLib.h"
+#include "graphics/DrawingLayerForTests.h"
 
 namespace marlquin::test {
 

@@ -17,6 +17,7 @@
 #include "core/clsBall.h"
 #include "core/clsLvlup.h"
 #include "core/clsWaterPoint.h"
+#include "graphics/DrawingLayerForTests.h"
 #include "graphics/GDIPLUSLib.h"
 #include "graphics/HandCursor.h"
 #include "screens/clsBoom.h"
