@@ -14,6 +14,7 @@ namespace marlquin {
 // Rows 0..4 are ranks 1..5, best first; row 5 is the spare the insertion shifts into.
 // Columns: 0 name, 1 score text, 2 date text.
 extern std::array<std::array<std::string, 3>, 6> HighScores;
+void ResetHighScores();  // all 18 fields empty, as at start
 
 // Fills rows 0..4 from the file in file order. Fields the file does not reach keep
 // // their values; a missing file reads nothing. Only the first 4 KiB are read, so that

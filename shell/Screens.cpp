@@ -56,6 +56,18 @@ Screen* Create(std::unique_ptr<Screen>& owner, uint8_t index) {
 
 }  // namespace
 
+void ResetScreens() {
+  Owned() = ScreenObjects{};
+  Screens.fill(nullptr);
+  MenuScreen = nullptr;
+  PlayScreen = nullptr;
+  HighScoreScreen = nullptr;
+  PauseDialog = nullptr;
+  MessageDialog = nullptr;
+  CurScreen = ScreenMenu;
+  ReturnAskId = 0;
+}
+
 void Startup() {
   LoadHandCursor();
   ScreenObjects& owned = Owned();

@@ -20,36 +20,6 @@
 #include "shell/Screens.h"
 
 namespace marlquin::test {
-namespace {
-
-void ResetGameState() {
-  Board.fill(0);
-  CurColor = NextColor = BallCount = 0;
-  Score = 0;
-  Level = 0;
-  ShootAngle = 0;
-  AimStep = 0;
-  PushTick = PushLimit = 0;
-  GuideShot = false;
-  MatchList.clear();
-  VisitList.clear();
-  LinkList.clear();
-  MatchCount = 0;
-  Ball = clsBall{};
-  WaterPoint = clsWaterPoint{};
-  Lvlup = clsLvlup{};
-  Boom = clsBoom{};
-  Drop = clsDrop{};
-  SoundOn = MusicOn = 0;
-  for (auto& row : HighScores) row = {};
-  CurScreen = ScreenMenu;
-  ReturnAskId = 0;
-  HandOwner = 0;
-  HandImage = 0;
-  HandX = HandY = 0;
-}
-
-}  // namespace
 
 void GameTest::SetUp() {
   std::random_device seed;
@@ -61,7 +31,17 @@ void GameTest::SetUp() {
   SetPlatform(&fake);
   SetAudioBackend(&audio);
   SetShotEffects(&effects);
+  // Each unit that keeps game state resets it itself, so none is left out.
   ResetGameState();
+  ResetBall();
+  ResetLvlup();
+  ResetWaterPoint();
+  ResetBoom();
+  ResetDrop();
+  ResetSoundSwitches();
+  ResetHighScores();
+  ResetScreens();
+  ResetHandCursor();
   SetRandomSource([this] { return next_ < scripted_.size() ? scripted_[next_++] : 0.5; });
 }
 
@@ -78,10 +58,7 @@ void GameTest::ScriptRandom(std::vector<double> values) {
   next_ = 0;
 }
 
-void GameTest::StartGraphics() {
-  ASSERT_TRUE(InitGraphics(nullptr, 800, 600));
-  LoadHandCursor();  // a handle kept from an earlier test's layer would draw another picture
-}
+void GameTest::StartGraphics() { ASSERT_TRUE(InitGraphics(nullptr, 800, 600)); }
 
 void GameTest::Place(std::initializer_list<std::initializer_list<int>> cells) {
   for (const auto& cell : cells) {

@@ -25,7 +25,7 @@ class GameTest : public ::testing::Test {
 
   // The random source answers these values in turn, then 0.5 forever.
   void ScriptRandom(std::vector<double> values);
-  // Starts the drawing layer on an 800 x 600 back buffer without a window, with the hand.
+  // Starts the drawing layer on an 800 x 600 back buffer without a window.
   void StartGraphics();
   // Places cells by (col, row, value).
   static void Place(std::initializer_list<std::initializer_list<int>> cells);

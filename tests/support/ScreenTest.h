@@ -39,7 +39,6 @@ class ScreenTest : public GameTest {
   // colours' random draws; the play screen is made current.
   void StartGame(double first = 0.0, double second = 0.9);
   void SetUp() override;
-  void TearDown() override;
 };
 
 }  // namespace marlquin::test
