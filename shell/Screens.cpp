@@ -56,8 +56,9 @@ Screen* Create(std::unique_ptr<Screen>& owner, uint8_t index) {
 
 }  // namespace
 
+// The objects themselves stay until the next Startup: they may hold pictures of a drawing
+// layer that goes before them at the end.
 void ResetScreens() {
-  Owned() = ScreenObjects{};
   Screens.fill(nullptr);
   MenuScreen = nullptr;
   PlayScreen = nullptr;

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -71,30 +70,30 @@ TEST_F(BallFlight, PositionExactlyOnEitherWallIsNotFolded) {
   EXPECT_EQ(Ball.LandRow(), 0);
 }
 
-TEST_F(BallFlight, ShotPlaysThreePositionsPerFrameAndLandsInTheCellComputedAtLaunch) {
-  Aim(0, 3);
+TEST_F(BallFlight, AShotMovesThreePositionsAFrameAndLandsOnTheFrameThatReachesItsLastButOne) {
+  Place({{5, 0, 1}});
+  Aim(0, 3);  // up column 5 until (5, 0) blocks the 23rd position: rests in (5, 1)
+  ASSERT_EQ(Ball.StepCount, 22);
   CurColor = 5;
   Ball.Shoot();
-  EXPECT_TRUE(Ball.Flying);
-  EXPECT_EQ(Ball.StepIndex, 3);
   Ball.Shoot();  // already flying: no extra step
   EXPECT_EQ(Ball.StepIndex, 3);
 
   // Rows pushed in mid-flight change neither the path nor the landing cell.
   ASSERT_TRUE(AddRows());
-  EXPECT_EQ(Ball.StepCount, 23);
-  for (int frame = 0; frame < 6; ++frame) Ball.Run();
-  EXPECT_TRUE(Ball.Flying);
-  EXPECT_EQ(Ball.StepIndex, 21);
-  Ball.Run();
+  EXPECT_EQ(Ball.StepCount, 22);
+  for (int frame = 1; frame <= 5; ++frame) Ball.Run();
+  EXPECT_EQ(Ball.StepIndex, 18);
+  EXPECT_EQ(Board[CellIndex(5, 1)], 4) << "still in the air";
+  Ball.Run();  // position 21 of 0..21
 
   EXPECT_FALSE(Ball.Flying);
-  EXPECT_EQ(Board[CellIndex(5, 0)], 3);  // the pushed bubble there is overwritten
+  EXPECT_EQ(Board[CellIndex(5, 1)], 3) << "the pushed bubble there is overwritten";
   EXPECT_EQ(BallCount, 23);
   EXPECT_EQ(Last(log), "play Ding");
   // The next ball takes the launcher colour and is aimed against the new board.
   EXPECT_EQ(Ball.Color, 5);
-  EXPECT_EQ(Ball.LandRow(), 2);
+  EXPECT_EQ(Ball.LandRow(), 3);
 }
 
 TEST_F(BallFlight, ShortPathLandsInsideShootAndABallInTheLaunchCellEndsTheGame) {

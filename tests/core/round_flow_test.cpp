@@ -1,14 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
-#include <string>
-#include <vector>
 
 #include "core/BubbleCore.h"
 #include "core/GameState.h"
@@ -136,15 +132,6 @@ TEST_F(RoundFlow, AHighScoreThatCannotBeWrittenIsReportedWithTheFileAndTheReason
   EXPECT_NE(failure.text.find("Is a directory"), std::string::npos) << failure.text;
   EXPECT_TRUE(std::filesystem::is_directory(InFolder("Bubble.rec")));
   EXPECT_EQ(fake.endCount, 1);
-}
-
-TEST_F(RoundFlow, ANewGameAfterAnAbandonedDeepBoardStartsInsteadOfEnding) {
-  for (int row = 0; row < LauncherRow; ++row) {
-    for (int col = 0; col < BoardCols; ++col) Board[CellIndex(col, row)] = 1;
-  }
-  EXPECT_NO_THROW(StartGame());
-  EXPECT_TRUE(fake.messages.empty());
-  EXPECT_EQ(Board[CellIndex(0, LauncherRow - 1)], EmptyCell);
 }
 
 TEST_F(RoundFlow, HugeScoresSaturateLevelAndPushLimitInsteadOfWrapping) {

@@ -1,14 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
-#include <filesystem>
 #include <sstream>
-#include <vector>
 
 #include "graphics/GDIPLUSLib.h"
 #include "platform/ProgramPath.h"
@@ -91,6 +88,23 @@ TEST_F(DrawingLayer, PlainBlitsGiveThePixelsOfBlendingTheWholePicture) {
   }
   painter.end();
   EXPECT_TRUE(*BackBuffer() == expected);
+}
+
+// Only wholly opaque areas may be copied and only wholly clear ones skipped: red at alpha
+// 254 over white leaves 1/255 of the white, red at alpha 1 adds 1/255 of the red.
+TEST_F(DrawingLayer, NearlyOpaqueAndNearlyClearAreasBlendWithWhatIsBeneath) {
+  ClearTo(0xFFFFFFFF);
+  const struct {
+    int alpha;
+    uint32_t seen;
+  } areas[] = {{255, 0xFFFF0000}, {254, 0xFFFF0101}, {1, 0xFFFFFEFE}, {0, 0xFFFFFFFF}};
+  int x = 0;
+  for (const auto& area : areas) {
+    const std::string name = InFolder(std::to_string(area.alpha) + ".png");
+    DrawCached(LoadImageFile(WriteSolidPicture(name, 32, 32, QColor(255, 0, 0, area.alpha))), x, 0);
+    EXPECT_EQ(BackBufferPixel(x + 16, 16), area.seen) << "alpha " << area.alpha;
+    x += 40;
+  }
 }
 
 TEST_F(DrawingLayer, HalfOpacityFadesColoursButNotGreys) {

@@ -1,11 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 
 #include "persistence/HighScoreFile.h"
 #include "tests/support/GameTest.h"
@@ -93,6 +90,17 @@ TEST_F(HighScoreFile, AHugeFileIsReadNoFurtherThanATableCanReach) {
   EXPECT_EQ(HighScores[0][0], "Ann");
   EXPECT_LE(HighScores[0][1].size(), 4u << 10);
   EXPECT_EQ(HighScores[0][2], "old") << "what lies beyond the first 4 KiB is not read";
+}
+
+// Scores are ranked by the value of the score field's leading digits, whatever follows.
+TEST(ScoreField, CountsAsTheNumberItsLeadingDigitsMake) {
+  const struct {
+    const char* field;
+    double value;
+  } fields[] = {{"001230", 1230},    {"1234567", 1234567}, {"", 0},      {"none", 0},
+                {"  42 points", 42}, {"\t+7", 7},          {"-15", -15}, {"12x34", 12},
+                {"0x1F", 0},         {"9\n9", 9}};
+  for (const auto& f : fields) EXPECT_EQ(NumericValue(f.field), f.value) << f.field;
 }
 
 TEST_F(HighScoreFile, FailedSaveLeavesTheOldFileWholeAndTheTableAsItWas) {

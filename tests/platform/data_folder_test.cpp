@@ -1,11 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <optional>
-#include <string>
 
 #include "core/GameState.h"
 #include "core/Progress.h"

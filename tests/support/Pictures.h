@@ -18,5 +18,11 @@ std::string WriteSolidPicture(const std::string& path, int w, int h, QColor colo
 // Bounding box of the pixels of the back buffer that differ from background (ARGB),
 // within an area; an empty QRect when none differ.
 QRect InkBox(uint32_t background, const QRect& area);
+// The same for the pixels that have exactly this colour.
+QRect ColourBox(uint32_t colour, const QRect& area);
+
+// Expects that painting only where the last frame's calls changed gave exactly the frame
+// that painting all of them gives.
+void ExpectTheWholeFrame(const std::string& what);
 
 }  // namespace marlquin::test

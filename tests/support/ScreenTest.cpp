@@ -88,7 +88,10 @@ void ScreenTest::StartGame(double first, double second) {
   CurScreen = ScreenPlay;
 }
 
-void ScreenTest::Tick() { Screens[CurScreen]->Draw(); }
+void ScreenTest::Tick() {
+  Screens[CurScreen]->Draw();
+  ExpectTheWholeFrame("a tick");
+}
 
 void ScreenTest::MoveTo(int16_t x, int16_t y) {
   ResetCursor();
@@ -122,6 +125,18 @@ bool ScreenTest::ShowsText(const QRect& area, uint32_t background, int16_t x, in
     SetTextColor(colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF, colour >> 24);
     DrawText(x, y, text);
   });
+}
+
+void ScreenTest::ExpectButton(const ButtonPlace& button, uint32_t textColour) {
+  SCOPED_TRACE(button.caption);
+  constexpr uint32_t UpFace = 0xFFC8C8C8;  // the test sheet's pointer-away, up cell
+  EXPECT_EQ(BackBufferPixel(button.left + 1, button.top + 1), UpFace);
+  EXPECT_EQ(BackBufferPixel(button.left + 148, button.top + 38), UpFace);
+  EXPECT_NE(BackBufferPixel(button.left + 150, button.top + 20), UpFace);
+  const auto captionX =
+      static_cast<int16_t>(button.left + 75 - 5 * std::string(button.caption).size());
+  EXPECT_TRUE(ShowsText(QRect(button.left + 2, button.top + 2, 146, 36), UpFace, captionX,
+                        static_cast<int16_t>(button.top + 5), button.caption, 12, textColour));
 }
 
 }  // namespace marlquin::test

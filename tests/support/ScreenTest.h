@@ -15,13 +15,19 @@
 
 namespace marlquin::test {
 
+struct ButtonPlace {
+  const char* caption;
+  int16_t left, top;
+};
+
 class ScreenTest : public GameTest {
  public:
   // The solid colour a ball picture of value 1..9 is drawn with.
   static uint32_t BallColour(int value);
   static constexpr uint32_t SeaColour = 0xFF102040;
 
-  // One tick as the window runs it, without the push check.
+  // One tick as the window runs it, without the push check; what it painted is checked
+  // against painting the whole frame.
   static void Tick();
   // The window's handling of a click at (x, y).
   static void Click(int16_t x, int16_t y);
@@ -33,6 +39,9 @@ class ScreenTest : public GameTest {
   // The same for a text in Arial Black of the given size and ARGB colour at (x, y).
   static bool ShowsText(const QRect& area, uint32_t background, int16_t x, int16_t y,
                         const std::string& text, float points, uint32_t colour);
+  // A 150 x 40 text button's up face, and its 12-point caption centred on ten pixels a
+  // character.
+  static void ExpectButton(const ButtonPlace& button, uint32_t textColour);
 
  protected:
   // A new game whose board is all colour 1 in rows 0..3, with the two given starting
