@@ -25,16 +25,6 @@ class Widgets : public GameTest {
   }
 };
 
-TEST_F(Widgets, PointInRectIsStrictOnEveryEdge) {
-  const Rect32 rect{40, 100, 190, 140};
-  EXPECT_FALSE(PointInRect(40, 120, rect));
-  EXPECT_FALSE(PointInRect(190, 120, rect));
-  EXPECT_FALSE(PointInRect(100, 100, rect));
-  EXPECT_FALSE(PointInRect(100, 140, rect));
-  EXPECT_TRUE(PointInRect(41, 101, rect));
-  EXPECT_TRUE(PointInRect(189, 139, rect));
-}
-
 TEST_F(Widgets, AReleaseOverTheButtonIsAClickWhereverThePressWas) {
   clsTButton button;
   button.init(150, 40, "Pause");
@@ -52,10 +42,14 @@ TEST_F(Widgets, AReleaseOverTheButtonIsAClickWhereverThePressWas) {
   EXPECT_FALSE(button.MouseUp());
   EXPECT_FALSE(button.Pressed());
 
-  Move(button, 38, 260);
-  EXPECT_FALSE(button.Hovered()) << "the left edge is outside";
-  Move(button, 188, 260);
-  EXPECT_FALSE(button.Hovered()) << "left + width is outside";
+  // Every edge is outside; one pixel in is inside.
+  for (const QPoint edge :
+       {QPoint(38, 260), QPoint(188, 260), QPoint(100, 240), QPoint(100, 280)}) {
+    Move(button, int16_t(edge.x()), int16_t(edge.y()));
+    EXPECT_FALSE(button.Hovered()) << edge.x() << "," << edge.y();
+  }
+  Move(button, 39, 241);
+  EXPECT_TRUE(button.Hovered());
 }
 
 TEST_F(Widgets, CaptionsCentreOnTenPixelsPerCharacterRoundedHalfToEven) {

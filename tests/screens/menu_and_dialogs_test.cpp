@@ -115,11 +115,23 @@ TEST_F(Menu, HighScoreAndReturnSwitchScreensAndExitEndsAtOnce) {
   EXPECT_TRUE(fake.messages.empty()) << "no question is asked";
 }
 
-TEST_F(Menu, LoadGameBeforeAnyGamePreparesThePlayScreenAndACancelStaysOnTheMenu) {
+TEST_F(Menu, LoadGameBeforeAnyGamePreparesThePlayScreenIgnoringClicksMeanwhile) {
+  bool clicked = false;
+  fake.onYield = [&] {
+    if (clicked) return;
+    clicked = true;
+    EXPECT_TRUE(MenuScreen->IsLoading());
+    Click(395, 280);  // Load Game again
+    Click(395, 220);  // Begin New
+  };
   Click(395, 280);  // Load Game, cancelled
+  EXPECT_TRUE(clicked);
+  EXPECT_EQ(fake.fileDialogs.size(), 1u) << "one open dialog";
   EXPECT_EQ(CurScreen, ScreenMenu);
+  EXPECT_FALSE(MenuScreen->IsLoading());
   EXPECT_EQ(Last(log), "loop bgm") << "the music starts even so";
   EXPECT_TRUE(PlayScreen->IsInitialized());
+  EXPECT_EQ(Ball.Color, CurColor) << "the ball shot is the ball drawn";
 
   Board.fill(0);
   Board[CellIndex(3, 0)] = 5;
@@ -135,24 +147,6 @@ TEST_F(Menu, LoadGameBeforeAnyGamePreparesThePlayScreenAndACancelStaysOnTheMenu)
   EXPECT_GT(Ball.StepCount, 0) << "the launcher is set up, so the loaded game can be played";
   Fire();
   EXPECT_TRUE(Ball.Flying);
-}
-
-TEST_F(Menu, ClicksDuringTheFirstSetUpForLoadGameAreIgnoredAndTheWaitingBallMatchesTheLauncher) {
-  bool clicked = false;
-  fake.onYield = [&] {
-    if (clicked) return;
-    clicked = true;
-    EXPECT_TRUE(MenuScreen->IsLoading());
-    Click(395, 280);  // Load Game again
-    Click(395, 220);  // Begin New
-  };
-  Click(395, 280);  // Load Game, cancelled
-  EXPECT_TRUE(clicked);
-  EXPECT_EQ(fake.fileDialogs.size(), 1u) << "one open dialog";
-  EXPECT_EQ(CurScreen, ScreenMenu);
-  EXPECT_FALSE(MenuScreen->IsLoading());
-  EXPECT_EQ(Ball.Color, CurColor) << "the ball shot is the ball drawn";
-  EXPECT_GT(Ball.StepCount, 0);
 }
 
 TEST_F(Menu, TheSpritesSwimBehindEveryScreenThatDrawsTheSea) {

@@ -26,7 +26,6 @@ constexpr uint32_t DarkOlive = 0xFF191900;  // the window's start-up text colour
 class PlayScreenTest : public ScreenTest {
  protected:
   static uint32_t At(int x, int y) { return BackBufferPixel(x, y); }
-  static void ClearToBlack() { FillRect(0, 0, 800, 600, MakeBrush(0, 0, 0, 255)); }
   // A flight is at most 151 positions, three a tick.
   static void TickUntilLanded() {
     for (int tick = 0; tick < 60 && Ball.Flying; ++tick) Tick();
@@ -53,20 +52,13 @@ TEST_F(PlayScreenTest, ANewGameAfterOneAbandonedWithReturnStartsAfreshBeforeItsF
   const int yields = fake.yields;
 
   StartGame(0.9, 0.3);
-  EXPECT_EQ(Score, 0);
-  EXPECT_EQ(Level, 0);
-  EXPECT_EQ(AimStep, 0);
+  // Score, Level, aim, push limit and tick, banner, colours, bubbles, and the ball, which is
+  // on the launcher aimed straight up against the new board.
+  EXPECT_EQ((std::vector<int>{Score, Level, AimStep, PushLimit, PushTick, Lvlup.FramesLeft(),
+                              CurColor, NextColor, BallCount, CountOccupied(), Ball.Flying,
+                              Ball.Color, Ball.StepCount}),
+            (std::vector<int>{0, 0, 0, 1000, 0, 0, 3, 2, 44, 44, false, 3, 17}));
   EXPECT_DOUBLE_EQ(ShootAngle, 45 * 3.141593 / 90);
-  EXPECT_EQ(PushLimit, 1000);
-  EXPECT_EQ(PushTick, 0);
-  EXPECT_EQ(Lvlup.FramesLeft(), 0) << "no banner";
-  EXPECT_EQ(CurColor, 3);
-  EXPECT_EQ(NextColor, 2);
-  EXPECT_EQ(BallCount, 44);
-  EXPECT_EQ(CountOccupied(), 44);
-  EXPECT_FALSE(Ball.Flying);
-  EXPECT_EQ(Ball.Color, 3);
-  EXPECT_EQ(Ball.StepCount, 17) << "straight up against the new board";
   EXPECT_EQ(fake.yields - yields, 5) << "set up the first time only";
   EXPECT_EQ(log, (EventLog{"open Ding", "open bomb", "open pao", "open bgm", "stop bgm"}));
   EXPECT_EQ(SoundOn, 1);
@@ -232,7 +224,7 @@ TEST_F(PlayScreenTest, TheExplosionGrowsShrinksAndFadesCentredInItsBox) {
   std::vector<int> reds;  // of the orange picture over black at the box's centre
   Boom.init(-42, 140);    // box at (200, 200)
   for (int tick = 0; tick < 7; ++tick) {
-    ClearToBlack();
+    ClearTo(Black);
     Boom.Show();
     boxes.push_back(InkBox(Black, QRect(150, 150, 200, 200)));
     reds.push_back(int(At(250, 250) >> 16 & 0xFF));
@@ -250,7 +242,7 @@ TEST_F(PlayScreenTest, TheExplosionGrowsShrinksAndFadesCentredInItsBox) {
   Boom.init(-42, 141);  // BoomY 201: the half pixel of the third tick now rounds up
   Boom.Show();
   Boom.Show();
-  ClearToBlack();
+  ClearTo(Black);
   Boom.Show();
   EXPECT_EQ(InkBox(Black, QRect(150, 150, 200, 200)).top(), 214);
 }

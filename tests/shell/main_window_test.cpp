@@ -14,8 +14,10 @@
 #include "audio/SoundPlayer.h"
 #include "core/GameState.h"
 #include "core/clsBall.h"
+#include "core/clsWaterPoint.h"
 #include "graphics/GDIPLUSLib.h"
 #include "graphics/HandCursor.h"
+#include "persistence/HighScoreFile.h"
 #include "shell/Form1.h"
 #include "shell/ResourceFolder.h"
 #include "shell/Screens.h"
@@ -86,6 +88,25 @@ TEST_F(StartUp, AMissingResourceFolderIsNamedInABoxAndNothingIsPlayed) {
   EXPECT_NE(fake.messages[0].text.find((folder / "res").string()), std::string::npos)
       << fake.messages[0].text;
   EXPECT_EQ(fake.messages[0].icon, Platform::Icon::Warning);
+}
+
+// Every test starts from the state the program starts with, whatever the test before left.
+TEST_F(StartUp, EachUnitsResetGivesBackTheStateTheProgramStartsWith) {
+  Ball.init(165, 364);
+  Ball.NewBall(AngleFromAimStep(0), 3);
+  Ball.Shoot();
+  WaterPoint.init(400, 300);
+  SoundOn = MusicOn = 1;
+  SetHand(7, 0, 10, 20);
+  HighScores[0][0] = "Ann";
+  CurScreen = ScreenPlay;
+  Score = 5;
+  TearDown();
+  SetUp();
+  EXPECT_EQ((std::vector<int>{Ball.Flying, Ball.StepCount, WaterPoint.Life(), SoundOn, MusicOn,
+                              HandOwner, HandX, HandY, CurScreen, Score}),
+            std::vector<int>(10, 0));
+  EXPECT_EQ(HighScores[0][0], "");
 }
 
 TEST_F(MainWindow, ArrowKeysAndFreeWheelNotchesTurnTheAimInHalfEvenStepsWithinItsLimits) {

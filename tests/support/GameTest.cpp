@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/GameTest.h"
 
+#include <fstream>
+#include <iterator>
 #include <random>
 
 #include "audio/SoundPlayer.h"
@@ -65,6 +67,11 @@ void GameTest::Place(std::initializer_list<std::initializer_list<int>> cells) {
     const int* v = cell.begin();
     Board[CellIndex(v[0], v[1])] = static_cast<int16_t>(v[2]);
   }
+}
+
+std::string GameTest::FileText(const std::string& name) const {
+  std::ifstream file(folder / name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 int GameTest::CountOccupied() {

@@ -32,6 +32,8 @@ class GameTest : public ::testing::Test {
   static int CountOccupied();
 
   std::string InFolder(const std::string& name) const { return (folder / name).string(); }
+  // The whole of a file in the program folder, "" when there is none.
+  std::string FileText(const std::string& name) const;
 
   std::filesystem::path folder;
   FakePlatform fake;

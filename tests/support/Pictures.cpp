@@ -22,6 +22,12 @@ std::string WriteSolidPicture(const std::string& path, int w, int h, QColor colo
   return WritePicture(path, w, h, [&](int, int) { return colour; });
 }
 
+void ClearTo(uint32_t argb) {
+  const BrushHandle brush = MakeBrush(argb & 0xFF, argb >> 8 & 0xFF, argb >> 16 & 0xFF, 255);
+  FillRect(0, 0, 800, 600, brush);
+  DeleteBrush(brush);
+}
+
 // Bounding box of the pixels of area that counts.
 template <class Counts>
 QRect BoxOf(const QRect& area, Counts counts) {

@@ -15,6 +15,9 @@ std::string WritePicture(const std::string& path, int w, int h,
                          const std::function<QColor(int x, int y)>& colour);
 std::string WriteSolidPicture(const std::string& path, int w, int h, QColor colour);
 
+// Fills the whole back buffer with an opaque colour (ARGB).
+void ClearTo(uint32_t argb);
+
 // Bounding box of the pixels of the back buffer that differ from background (ARGB),
 // within an area; an empty QRect when none differ.
 QRect InkBox(uint32_t background, const QRect& area);
