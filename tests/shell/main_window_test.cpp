@@ -131,7 +131,7 @@ TEST_F(MainWindow, ArrowKeysAndFreeWheelNotchesTurnTheAimInHalfEvenStepsWithinIt
   EXPECT_DOUBLE_EQ(ShootAngle, 5 * 3.141593 / 90);
 }
 
-TEST_F(MainWindow, EveryAimingInputOfTheWindowTurnsThePathTheNextShotFlies) {
+TEST_F(MainWindow, EveryAimingInputOfTheWindowTurnsThePathOfTheWaitingBall) {
   struct Input {
     const char* name;
     std::function<void()> send;
@@ -161,13 +161,9 @@ TEST_F(MainWindow, EveryAimingInputOfTheWindowTurnsThePathTheNextShotFlies) {
     for (int i = 0; i < 5; ++i) input.send();
     EXPECT_EQ(AimStep, input.aim);
     EXPECT_DOUBLE_EQ(ShootAngle, (45 - input.aim) * 3.141593 / 90);
-    key(Qt::Key_Space);
-    ASSERT_TRUE(Ball.Flying);
-    for (int tick = 0; tick < 5; ++tick) Ball.Run();
-    // A positive aim flies to the left: 18 positions 16 apart at 20 degrees off upright.
-    const int drift = Ball.GetStepx(Ball.StepIndex) - Ball.GetStepx(0);
-    EXPECT_NEAR(drift, -input.aim / 10 * 98.5, 1);
-    Ball.EndFlight();
+    // A positive aim flies to the left: at 20 degrees off upright the 18th position lies
+    // 18 x 16 x sin 20 = 98.5 pixels to the side.
+    EXPECT_NEAR(Ball.GetStepx(18) - Ball.GetStepx(0), -input.aim / 10 * 98.5, 1);
   }
 }
 
@@ -213,7 +209,7 @@ TEST_F(MainWindow, MouseEventsResetTheCursorAndReachTheCurrentScreenRoundedHalfT
                            "down reset", "down reset", "up reset"}));
 }
 
-TEST_F(MainWindow, ATickPushesWhenDueThenDrawsThenPresentsAndIsNeverReentered) {
+TEST_F(MainWindow, ATickPushesWhenDueThenDrawsThenPresentsIsNeverReenteredAndEndsWithoutRoom) {
   RecordingScreen recorder(log, fake);
   RecordingPresent present(log);
   ASSERT_TRUE(InitGraphics(&present, 800, 600));
@@ -234,6 +230,12 @@ TEST_F(MainWindow, ATickPushesWhenDueThenDrawsThenPresentsAndIsNeverReentered) {
   EXPECT_EQ(Board[CellIndex(0, 0)] != 0, true) << "two new rows came in";
   Screens[ScreenMenu] = menu;
   EXPECT_EQ(log, (EventLog{"draw", "present", "push", "draw", "present"}));
+
+  fake.onYield = nullptr;
+  Board[CellIndex(4, 13)] = 3;
+  PushTick = 11;
+  EXPECT_THROW(window.Timer1_Timer(), ProgramEnded);
+  EXPECT_EQ(fake.messages.at(0).text, "Game over");
 }
 
 // What the window shows is read back from its backing store, the picture the display gets.
@@ -268,15 +270,6 @@ TEST_F(MainWindow, TheWindowShowsEveryPresentedFrameExactlyWhateverChanged) {
   expectShown("the whole frame");
   window.Timer1_Timer();
   expectShown("the menu again");
-}
-
-TEST_F(MainWindow, APushThatFindsNoRoomEndsTheGame) {
-  Board[CellIndex(4, 13)] = 3;
-  PushLimit = 0;
-  PushTick = 1;
-  EXPECT_THROW(window.Timer1_Timer(), ProgramEnded);
-  ASSERT_FALSE(fake.messages.empty());
-  EXPECT_EQ(fake.messages[0].text, "Game over");
 }
 
 TEST_F(MainWindow, ClosingSilencesTheMusicAndEndsTheProgram) {

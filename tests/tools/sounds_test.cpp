@@ -15,18 +15,6 @@ namespace {
 const char Music[] = "sound/gp.mp3";
 const char* const Effects[] = {"sound/wb.mp3", "sound/BOMB.wav", "sound/poppao.wav"};
 
-TEST(Sounds, WaveEffectsAreSixteenBitPcmAt44100) {
-  for (const char* name : {"sound/BOMB.wav", "sound/poppao.wav"}) {
-    const std::vector<uint8_t> bytes = FileBytes(ResFolder() / name);
-    ASSERT_GT(bytes.size(), 44u) << name;
-    // The canonical header: "fmt " first, format 1 (PCM), the rate, 16 bits a sample.
-    EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 16), "WAVEfmt ") << name;
-    EXPECT_EQ(bytes[20] | bytes[21] << 8, 1) << name;
-    EXPECT_EQ(bytes[24] | bytes[25] << 8 | bytes[26] << 16, 44100) << name;
-    EXPECT_EQ(bytes[34], 16) << name;
-  }
-}
-
 TEST(Sounds, EverySoundDecodesForTheGameWithItsLength) {
   const struct {
     const char* name;
