@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "audio/SdlAudioBackend.h"
-#include "audio/SoundPlayer.h"
 #include "tests/support/GameTest.h"
 
 namespace marlquin::test {

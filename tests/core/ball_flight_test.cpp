@@ -5,11 +5,8 @@
 #include <algorithm>
 #include <array>
 
-#include "audio/SoundPlayer.h"
-#include "core/GameState.h"
 #include "core/Progress.h"
 #include "core/RoundFlow.h"
-#include "core/clsBall.h"
 #include "tests/support/GameTest.h"
 
 namespace marlquin::test {

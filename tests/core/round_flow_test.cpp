@@ -7,11 +7,8 @@
 #include <limits>
 
 #include "core/BubbleCore.h"
-#include "core/GameState.h"
 #include "core/Progress.h"
 #include "core/RoundFlow.h"
-#include "core/clsBall.h"
-#include "persistence/HighScoreFile.h"
 #include "tests/support/GameTest.h"
 
 namespace marlquin::test {

@@ -1,11 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "audio/SoundPlayer.h"
 #include "core/BubbleCore.h"
-#include "core/GameState.h"
 #include "core/ShotEffects.h"
-#include "core/clsLvlup.h"
 #include "tests/support/GameTest.h"
 
 namespace marlquin::test {

@@ -1,14 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "audio/SoundPlayer.h"
 #include "core/clsFish.h"
-#include "core/clsLvlup.h"
-#include "core/clsWaterPoint.h"
-#include "graphics/GDIPLUSLib.h"
 #include "screens/clsPlaysrc.h"
-#include "shell/Screens.h"
-#include "tests/support/Pictures.h"
 #include "tests/support/ScreenTest.h"
 
 namespace marlquin::test {

@@ -4,7 +4,6 @@
 #include <array>
 #include <fstream>
 
-#include "persistence/HighScoreFile.h"
 #include "tests/support/GameTest.h"
 
 namespace marlquin::test {

@@ -4,8 +4,6 @@
 #include <fstream>
 #include <utility>
 
-#include "core/GameState.h"
-#include "core/clsBall.h"
 #include "persistence/SavedGame.h"
 #include "tests/support/GameTest.h"
 

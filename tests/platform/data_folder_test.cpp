@@ -4,10 +4,8 @@
 #include <fstream>
 #include <optional>
 
-#include "core/GameState.h"
 #include "core/Progress.h"
 #include "persistence/FileStart.h"
-#include "persistence/HighScoreFile.h"
 #include "persistence/SavedGame.h"
 #include "platform/DataFolder.h"
 #include "tests/support/GameTest.h"

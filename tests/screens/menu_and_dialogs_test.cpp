@@ -6,20 +6,12 @@
 
 #include <fstream>
 
-#include "audio/SoundPlayer.h"
-#include "core/GameState.h"
-#include "core/clsBall.h"
-#include "graphics/GDIPLUSLib.h"
-#include "graphics/HandCursor.h"
-#include "persistence/HighScoreFile.h"
 #include "persistence/SavedGame.h"
 #include "screens/clsDlg.h"
 #include "screens/clsMenusrc.h"
 #include "screens/clsPauseDlg.h"
 #include "screens/clsPlaysrc.h"
 #include "shell/Gamectrl.h"
-#include "shell/Screens.h"
-#include "tests/support/Pictures.h"
 #include "tests/support/ScreenTest.h"
 
 namespace marlquin::test {

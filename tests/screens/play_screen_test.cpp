@@ -3,18 +3,9 @@
 // The play screen as the player sees and uses it, read back from the back buffer: every
 // picture of the test res/ is a flat colour of its own.
 
-#include "audio/SoundPlayer.h"
-#include "core/GameState.h"
 #include "core/ShotEffects.h"
-#include "core/clsBall.h"
-#include "core/clsLvlup.h"
-#include "graphics/GDIPLUSLib.h"
-#include "screens/clsBoom.h"
-#include "screens/clsDrop.h"
 #include "screens/clsPlaysrc.h"
 #include "shell/Gamectrl.h"
-#include "shell/Screens.h"
-#include "tests/support/Pictures.h"
 #include "tests/support/ScreenTest.h"
 
 namespace marlquin::test {

@@ -6,20 +6,10 @@
 #include <iterator>
 #include <random>
 
-#include "audio/SoundPlayer.h"
-#include "core/GameState.h"
 #include "core/Random.h"
 #include "core/ShotEffects.h"
-#include "core/clsBall.h"
-#include "core/clsLvlup.h"
-#include "core/clsWaterPoint.h"
 #include "graphics/GDIPLUSLib.h"
-#include "graphics/HandCursor.h"
-#include "persistence/HighScoreFile.h"
 #include "platform/Platform.h"
-#include "screens/clsBoom.h"
-#include "screens/clsDrop.h"
-#include "shell/Screens.h"
 
 namespace marlquin::test {
 

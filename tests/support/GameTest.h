@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fixture every game test starts from: a scripted platform whose program folder is
 // a fresh temporary folder (with the built res/ linked in), recording sound and effects,
-// and the whole game state back to its start-of-program values.
+// and the whole game state, declared in the headers below, back to its start-of-program
+// values.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,6 +14,16 @@
 #include <string>
 #include <vector>
 
+#include "audio/SoundPlayer.h"
+#include "core/GameState.h"
+#include "core/clsBall.h"
+#include "core/clsLvlup.h"
+#include "core/clsWaterPoint.h"
+#include "graphics/HandCursor.h"
+#include "persistence/HighScoreFile.h"
+#include "screens/clsBoom.h"
+#include "screens/clsDrop.h"
+#include "shell/Screens.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/Recorders.h"
 

@@ -11,7 +11,9 @@
 #include <functional>
 #include <string>
 
+#include "graphics/GDIPLUSLib.h"
 #include "tests/support/GameTest.h"
+#include "tests/support/Pictures.h"
 
 namespace marlquin::test {
 
