@@ -17,7 +17,7 @@ extern std::array<std::array<std::string, 3>, 6> HighScores;
 void ResetHighScores();  // all 18 fields empty, as at start
 
 // Fills rows 0..4 from the file in file order. Fields the file does not reach keep
-// // their values; a missing file reads nothing. Only the first 4 KiB are read, so that
+// their values; a missing file reads nothing. Only the first 4 KiB are read, so that
 // any file keeps the table screen, which reads it on every frame, at full speed.
 void LoadHighScores();
 

@@ -56,8 +56,8 @@ Screen* Create(std::unique_ptr<Screen>& owner, uint8_t index) {
 
 }  // namespace
 
-// The objects themselves stay until the next Startup: they may hold pictures of a drawing
-// layer that goes before them at the end.
+// The screen objects stay until the next Startup replaces them: reached from here, before
+// any drawing layer exists, their owner would outlive the layer their pictures live in.
 void ResetScreens() {
   Screens.fill(nullptr);
   MenuScreen = nullptr;

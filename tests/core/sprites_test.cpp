@@ -8,8 +8,6 @@
 namespace marlquin::test {
 namespace {
 
-constexpr uint32_t Black = 0xFF000000;
-
 class Sprites : public ScreenTest {
  protected:
   // Draws frames, each over a black screen, until `frame` of them have been drawn.

@@ -13,8 +13,6 @@
 namespace marlquin::test {
 namespace {
 
-constexpr uint32_t Black = 0xFF000000;
-
 class DrawingLayer : public GameTest {
  protected:
   void SetUp() override {

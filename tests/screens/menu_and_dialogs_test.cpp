@@ -17,9 +17,6 @@
 namespace marlquin::test {
 namespace {
 
-constexpr uint32_t Black = 0xFF000000;
-constexpr uint32_t DarkOlive = 0xFF191900;  // the window's start-up text colour
-
 using Menu = ScreenTest;
 using HighScoreTable = ScreenTest;
 

@@ -11,9 +11,6 @@
 namespace marlquin::test {
 namespace {
 
-constexpr uint32_t Black = 0xFF000000;
-constexpr uint32_t DarkOlive = 0xFF191900;  // the window's start-up text colour
-
 class PlayScreenTest : public ScreenTest {
  protected:
   static uint32_t At(int x, int y) { return BackBufferPixel(x, y); }

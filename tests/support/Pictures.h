@@ -10,6 +10,8 @@
 
 namespace marlquin::test {
 
+inline constexpr uint32_t Black = 0xFF000000;
+
 // A w x h picture whose pixel (x, y) is colour(x, y), saved as PNG at path.
 std::string WritePicture(const std::string& path, int w, int h,
                          const std::function<QColor(int x, int y)>& colour);
