@@ -96,7 +96,7 @@ TEST_F(BallFlight, TenDegreeShotBouncesOffTheLeftWallThenTheRightAndStaysWithin1
   EXPECT_EQ(Ball.LandRow(), 0);
 }
 
-TEST_F(BallFlight, PositionExactlyOnEitherWallIsNotFolded) {
+TEST_F(BallFlight, PositionExactlyOnEitherWallIsNotFoldedAndOneBeyondIsMirrored) {
   // A fold that also took the wall itself would mirror 15 onto 15 for ever.
   Ball.init(15, 364);
   Aim(0, 1);
@@ -105,6 +105,9 @@ TEST_F(BallFlight, PositionExactlyOnEitherWallIsNotFolded) {
   Aim(0, 1);
   EXPECT_EQ(Ball.GetStepx(0), 315);
   EXPECT_EQ(Ball.LandRow(), 0);
+  Ball.init(331, 364);  // a pixel beyond: mirrored to 329
+  Aim(0, 1);
+  EXPECT_EQ(Ball.GetStepx(0), 314);
 }
 
 TEST_F(BallFlight, AShotMovesThreePositionsAFrameAndLandsOnTheFrameThatReachesItsLastButOne) {
