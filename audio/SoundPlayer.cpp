@@ -10,6 +10,8 @@ namespace marlquin {
 uint8_t SoundOn = 0;
 uint8_t MusicOn = 0;
 
+void ResetSoundSwitches() { SoundOn = MusicOn = 0; }
+
 namespace {
 
 AudioBackend* installed = nullptr;

@@ -13,8 +13,9 @@ namespace marlquin {
 class AudioBackend;
 
 // 0 = off, anything else = on. Both stay 0 until the play screen is first set up.
-extern uint8_t SoundOn;  // gates PlayOnce (the effects)
-extern uint8_t MusicOn;  // gates PlayLoop (the music)
+extern uint8_t SoundOn;     // gates PlayOnce (the effects)
+extern uint8_t MusicOn;     // gates PlayLoop (the music)
+void ResetSoundSwitches();  // both off, as at start
 
 void OpenSound(const std::string& path, const std::string& alias);
 void PlayOnce(const std::string& alias);

@@ -26,6 +26,21 @@ std::vector<int16_t> VisitList;
 std::vector<int16_t> LinkList;
 int16_t MatchCount = 0;
 
+void ResetGameState() {
+  Board.fill(EmptyCell);
+  CurColor = NextColor = BallCount = 0;
+  Score = 0;
+  Level = 0;
+  ShootAngle = 0;
+  AimStep = 0;
+  PushTick = PushLimit = 0;
+  GuideShot = false;
+  MatchList.clear();
+  VisitList.clear();
+  LinkList.clear();
+  MatchCount = 0;
+}
+
 double CellLeft(int col, int row) { return CellWidth * col + (IsOddRow(row) ? 0 : BallRadius); }
 
 double CellTop(int row) { return row * RowHeight; }

@@ -48,6 +48,9 @@ extern std::vector<int16_t> VisitList;  // cells the colour search has reached
 extern std::vector<int16_t> LinkList;   // occupied cells hanging from the top row
 extern int16_t MatchCount;
 
+// Everything above back to its start-of-program value.
+void ResetGameState();
+
 struct Cell {
   int16_t col = 0;
   int16_t row = 0;

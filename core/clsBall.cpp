@@ -14,6 +14,8 @@ namespace marlquin {
 
 clsBall Ball;
 
+void ResetBall() { Ball = clsBall{}; }
+
 namespace {
 
 // The centre of a ball stays between these x; beyond them the path is mirrored. The right

@@ -49,5 +49,6 @@ class clsBall {
 };
 
 extern clsBall Ball;
+void ResetBall();  // back to a new object
 
 }  // namespace marlquin

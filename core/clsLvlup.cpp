@@ -8,6 +8,8 @@ namespace marlquin {
 
 clsLvlup Lvlup;
 
+void ResetLvlup() { Lvlup = clsLvlup{}; }
+
 namespace {
 
 constexpr int32_t BannerLeft = 318;

@@ -24,5 +24,6 @@ class clsLvlup {
 };
 
 extern clsLvlup Lvlup;
+void ResetLvlup();  // back to a new object
 
 }  // namespace marlquin

@@ -13,6 +13,8 @@ namespace marlquin {
 
 clsWaterPoint WaterPoint;
 
+void ResetWaterPoint() { WaterPoint = clsWaterPoint{}; }
+
 namespace {
 
 constexpr int DropletSpacing = BallSize / clsWaterPoint::Droplets;  // spread over a ball's width

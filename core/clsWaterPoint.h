@@ -30,5 +30,6 @@ class clsWaterPoint {
 };
 
 extern clsWaterPoint WaterPoint;
+void ResetWaterPoint();  // back to a new object
 
 }  // namespace marlquin

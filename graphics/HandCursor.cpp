@@ -21,6 +21,13 @@ std::array<ImageHandle, 1> HandImages{};
 
 }  // namespace
 
+void ResetHandCursor() {
+  HandOwner = 0;
+  HandImage = 0;
+  HandX = HandY = 0;
+  HandImages = {};
+}
+
 void LoadHandCursor() { HandImages[0] = LoadCachedImage(ProgramFile("\\Res\\handicon.png")); }
 
 void ResetCursor() {

@@ -13,6 +13,9 @@ extern uint8_t HandImage;
 extern int16_t HandX;
 extern int16_t HandY;
 
+// Nobody holds the hand and no picture is loaded, as at start.
+void ResetHandCursor();
+
 void LoadHandCursor();
 void ResetCursor();
 void SetHand(int32_t owner, uint8_t image, int16_t x, int16_t y);

@@ -13,6 +13,8 @@ namespace marlquin {
 
 std::array<std::array<std::string, 3>, 6> HighScores;
 
+void ResetHighScores() { HighScores = {}; }
+
 namespace {
 
 constexpr int StoredRows = 5;

@@ -15,6 +15,7 @@ namespace marlquin {
 // Rows 0..4 are ranks 1..5, best first; row 5 is the spare the insertion shifts into.
 // Columns: 0 name, 1 score text, 2 date text.
 extern std::array<std::array<std::string, 3>, 6> HighScores;
+void ResetHighScores();  // all 18 fields empty, as at start
 
 // Only this much of the file is read: fifteen lines of names, scores and dates fit many
 // times over, and drawing a longer field every frame would slow the table screen below

@@ -10,6 +10,8 @@ namespace marlquin {
 
 clsBoom Boom;
 
+void ResetBoom() { Boom = clsBoom{}; }
+
 namespace {
 
 constexpr int BoxSize = 100;

@@ -33,5 +33,6 @@ class clsBoom {
 };
 
 extern clsBoom Boom;
+void ResetBoom();  // back to a new object
 
 }  // namespace marlquin

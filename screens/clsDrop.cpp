@@ -10,6 +10,8 @@ namespace marlquin {
 
 clsDrop Drop;
 
+void ResetDrop() { Drop = clsDrop{}; }
+
 void clsDrop::AddDBalls(int16_t x, int16_t y, int16_t color) {
   if (++DropSlot == Slots) DropSlot = 0;
   DropX[DropSlot] = x;

@@ -29,5 +29,6 @@ class clsDrop {
 };
 
 extern clsDrop Drop;
+void ResetDrop();  // back to a new object
 
 }  // namespace marlquin

@@ -56,6 +56,19 @@ Screen* Create(std::unique_ptr<Screen>& owner, uint8_t index) {
 
 }  // namespace
 
+// The screen objects stay until the next Startup replaces them: reached from here, before
+// any drawing layer exists, their owner would outlive the layer their pictures live in.
+void ResetScreens() {
+  Screens.fill(nullptr);
+  MenuScreen = nullptr;
+  PlayScreen = nullptr;
+  HighScoreScreen = nullptr;
+  PauseDialog = nullptr;
+  MessageDialog = nullptr;
+  CurScreen = ScreenMenu;
+  ReturnAskId = 0;
+}
+
 void Startup() {
   LoadHandCursor();
   ScreenObjects& owned = Owned();

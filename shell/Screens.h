@@ -33,6 +33,9 @@ extern clsHighScroesrc* HighScoreScreen;
 extern clsPauseDlg* PauseDialog;
 extern clsDlg* MessageDialog;
 
+// An empty screen table and the menu current, as at start.
+void ResetScreens();
+
 // Loads the hand cursor, creates the five screens and sets up the menu and the table.
 void Startup();
 

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
@@ -9,7 +8,6 @@
 #include <thread>
 
 #include "audio/SdlAudioBackend.h"
-#include "audio/SoundPlayer.h"
 #include "tests/support/GameTest.h"
 
 namespace marlquin::test {
@@ -17,28 +15,26 @@ namespace {
 
 using SoundSwitches = GameTest;
 
-TEST_F(SoundSwitches, EffectsPlayOnlyWhileSoundIsOnAndStopWorksWhateverTheSwitches) {
+// An effect restarts from its beginning at every play; music already playing is left
+// alone and stopped music continues where it stopped.
+TEST_F(SoundSwitches, EffectsAndMusicPlayOnlyWhileTheirSwitchIsOnAndStopWorksAlways) {
   OpenSound("ding.mp3", "Ding");
   PlayOnce("Ding");
+  PlayLoop("bgm");
   EXPECT_EQ(SoundMode("Ding"), "stopped");
-  SoundOn = 1;
+  SoundOn = MusicOn = 1;
   PlayOnce("Ding");
   PlayOnce("Ding");
   EXPECT_EQ(SoundMode("Ding"), "playing");
-  StopSound("Ding");
-  EXPECT_EQ(log, (EventLog{"open Ding", "play Ding", "play Ding", "stop Ding"}))
-      << "a second play restarts from the beginning";
-}
-
-TEST_F(SoundSwitches, MusicLoopsOnlyWhileMusicIsOnAndContinuesWhereItStopped) {
   PlayLoop("bgm");
-  EXPECT_TRUE(log.empty());
+  PlayLoop("bgm");
+  SoundOn = MusicOn = 0;
+  StopSound("Ding");
+  StopSound("bgm");
   MusicOn = 1;
   PlayLoop("bgm");
-  PlayLoop("bgm");  // already playing: left alone
-  StopSound("bgm");
-  PlayLoop("bgm");
-  EXPECT_EQ(log, (EventLog{"loop bgm", "stop bgm", "resume bgm"}));
+  EXPECT_EQ(log, (EventLog{"open Ding", "play Ding", "play Ding", "loop bgm", "stop Ding",
+                           "stop bgm", "resume bgm"}));
 }
 
 // A mono 16-bit WAV of the given length, for the real device.
@@ -66,38 +62,23 @@ bool EndsWithinTime(SdlAudioBackend& device, const std::string& alias) {
   return !device.IsPlaying(alias);
 }
 
-TEST_F(SoundSwitches, TheRealDeviceDecodesPlaysStopsAndIgnoresWhatItCannotOpen) {
+// The dummy driver mixes every channel in the same steps, so a sound of known length
+// started together with another is a clock that runs at the device's own pace.
+TEST_F(SoundSwitches, OnTheRealDeviceMusicRepeatsEffectsRestartAndWhatCannotOpenIsSilence) {
   SdlAudioBackend device;
-  ASSERT_TRUE(device.Open("pao", WriteWav(InFolder("pop.wav"), 300)));
-  EXPECT_FALSE(device.Open("pao", InFolder("pop.wav"))) << "an alias is opened once";
+  ASSERT_TRUE(device.Open("bgm", WriteWav(InFolder("music.wav"), 200)));
+  ASSERT_TRUE(device.Open("Ding", WriteWav(InFolder("ding.wav"), 1000)));
+  ASSERT_TRUE(device.Open("clock", WriteWav(InFolder("clock.wav"), 600)));
+  EXPECT_FALSE(device.Open("Ding", InFolder("clock.wav"))) << "an alias is opened once";
   ::testing::internal::CaptureStderr();
   EXPECT_FALSE(device.Open("bomb", InFolder("missing.wav")));
   EXPECT_FALSE(device.Open("bomb", InFolder("missing.wav")));
   const std::string report = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(report.find(InFolder("missing.wav") + ": "), std::string::npos) << report;
   EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << "once: " << report;
-
-  device.PlayFromStart("pao", false);
-  EXPECT_TRUE(device.IsPlaying("pao"));
-  device.Stop("pao");
-  EXPECT_FALSE(device.IsPlaying("pao"));
-  EXPECT_TRUE(device.Resume("pao"));
-  EXPECT_TRUE(device.IsPlaying("pao"));
-
-  device.PlayFromStart("bomb", false);  // never opened: silence
+  device.PlayFromStart("bomb", false);
   EXPECT_FALSE(device.IsPlaying("bomb"));
   EXPECT_FALSE(device.Resume("bomb"));
-
-  EXPECT_TRUE(EndsWithinTime(device, "pao")) << "a sound played once ends by itself";
-}
-
-// The dummy driver mixes every channel in the same steps, so a sound of known length
-// started together with another is a clock that runs at the device's own pace.
-TEST_F(SoundSwitches, OnTheRealDeviceMusicRepeatsUntilStoppedAndAnEffectRestartsFromItsBeginning) {
-  SdlAudioBackend device;
-  ASSERT_TRUE(device.Open("bgm", WriteWav(InFolder("music.wav"), 200)));
-  ASSERT_TRUE(device.Open("Ding", WriteWav(InFolder("ding.wav"), 1000)));
-  ASSERT_TRUE(device.Open("clock", WriteWav(InFolder("clock.wav"), 600)));
 
   device.PlayFromStart("bgm", true);
   device.PlayFromStart("Ding", false);
@@ -109,6 +90,9 @@ TEST_F(SoundSwitches, OnTheRealDeviceMusicRepeatsUntilStoppedAndAnEffectRestarts
   device.PlayFromStart("clock", false);
   ASSERT_TRUE(EndsWithinTime(device, "clock"));
   EXPECT_TRUE(device.IsPlaying("Ding")) << "1200 ms after the first start, 600 after the restart";
+  device.Stop("Ding");
+  EXPECT_FALSE(device.IsPlaying("Ding"));
+  EXPECT_TRUE(device.Resume("Ding"));
   EXPECT_TRUE(device.IsPlaying("bgm"));
 
   device.Stop("bgm");
@@ -117,7 +101,7 @@ TEST_F(SoundSwitches, OnTheRealDeviceMusicRepeatsUntilStoppedAndAnEffectRestarts
   EXPECT_FALSE(device.IsPlaying("bgm"));
   EXPECT_TRUE(device.Resume("bgm")) << "stopped music continues";
   EXPECT_TRUE(device.IsPlaying("bgm"));
-  EXPECT_TRUE(EndsWithinTime(device, "Ding"));
+  EXPECT_TRUE(EndsWithinTime(device, "Ding")) << "a sound played once ends by itself";
 }
 
 }  // namespace

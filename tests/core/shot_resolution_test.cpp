@@ -1,14 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <vector>
-
-#include "audio/SoundPlayer.h"
 #include "core/BubbleCore.h"
-#include "core/GameState.h"
 #include "core/ShotEffects.h"
-#include "core/clsLvlup.h"
 #include "tests/support/GameTest.h"
 
 namespace marlquin::test {
@@ -104,9 +98,12 @@ TEST_F(ShotResolution, BombAtTheLeftEdgeOfAnEvenRowBlastsItsFiveNeighbours) {
   EXPECT_EQ(BallCount, 5);
 }
 
-TEST_F(ShotResolution, BombInRowOneClearsRowZeroAndItsEmptyNeighboursScoreNothing) {
+TEST_F(ShotResolution, BombInAnOddRowBlastsRowZeroAndItsEffectsStartWithoutTheHalfCell) {
   Place({{4, 0, 1}, {5, 0, 1}, {6, 0, 1}});
   Land(5, 1, BombColor);
+  // The explosion at the bomb's corner (150, 25.98) less 50; the splash below the bomb at
+  // the column left of it, 30 x 4 + 257, one row down.
+  EXPECT_EQ(log, (EventLog{"boom 100,-24", "splash 377,111.962", "drop init", "play bomb"}));
   EXPECT_EQ(Score, 30);
   EXPECT_EQ(Board[CellIndex(6, 0)], 1);
   EXPECT_EQ(CountOccupied(), 1);

@@ -1,36 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <functional>
-#include <vector>
-
-#include "audio/SoundPlayer.h"
 #include "core/clsFish.h"
-#include "core/clsLvlup.h"
-#include "core/clsWaterPoint.h"
-#include "graphics/GDIPLUSLib.h"
 #include "screens/clsPlaysrc.h"
-#include "shell/Screens.h"
-#include "tests/support/Pictures.h"
 #include "tests/support/ScreenTest.h"
 
 namespace marlquin::test {
 namespace {
 
-constexpr uint32_t Black = 0xFF000000;
-
 class Sprites : public ScreenTest {
  protected:
-  static void ClearToBlack() {
-    const BrushHandle black = MakeBrush(0, 0, 0, 255);
-    FillRect(0, 0, 800, 600, black);
-    DeleteBrush(black);
-  }
   // Draws frames, each over a black screen, until `frame` of them have been drawn.
   static void DrawUntil(int& drawn, int frame, const std::function<void()>& draw) {
     for (; drawn < frame; ++drawn) {
-      ClearToBlack();
+      ClearTo(Black);
       draw();
     }
   }
@@ -51,7 +34,7 @@ TEST_F(Sprites, TheLevelUpBannerRisesTenPixelsAFrameGrowingMoreOpaqueFor25Frames
         << "frame " << frame.number;
     EXPECT_NEAR(Red(398, frame.top + 20), frame.red, 1) << "frame " << frame.number;
   }
-  ClearToBlack();
+  ClearTo(Black);
   Lvlup.Draw();
   EXPECT_TRUE(InkBox(Black, QRect(0, 0, 800, 600)).isEmpty()) << "hidden after 25 frames";
 
@@ -59,57 +42,51 @@ TEST_F(Sprites, TheLevelUpBannerRisesTenPixelsAFrameGrowingMoreOpaqueFor25Frames
   Lvlup.Levelup();
   Lvlup.Draw();
   Lvlup.Levelup();
-  ClearToBlack();
+  ClearTo(Black);
   Lvlup.Draw();
   EXPECT_EQ(InkBox(Black, QRect(250, 0, 300, 320)).top(), 250);
 }
 
-TEST_F(Sprites, TheSplashSpraysFiveDropletsUpwardsZigZaggingForEighteenFrames) {
+TEST_F(Sprites, TheSplashSpraysFiveDropletsUpwardsZigZaggingForEighteenFramesWithItsSound) {
   // Speeds 6, 8, 10, 12, 16; then each droplet's side: right, left, right, left, right.
   ScriptRandom({0.0, 0.2, 0.4, 0.6, 0.99, 0.0, 0.9, 0.0, 0.9, 0.0});
+  SoundOn = 1;
   WaterPoint.init(400, 300);
   std::vector<QPoint> drawn;
-  WaterPoint.AutoMove([&](int16_t x, int16_t y) { drawn.emplace_back(x, y); });
+  const auto frame = [&] {
+    WaterPoint.AutoMove([&](int16_t x, int16_t y) { drawn.emplace_back(x, y); });
+  };
+  frame();
   EXPECT_EQ(drawn,
             (std::vector<QPoint>{{397, 294}, {389, 292}, {413, 290}, {397, 288}, {431, 284}}))
       << "side by side from x - 9 in steps of 6, each rising by its speed";
-
-  int frames = 1;
-  for (int i = 0; i < 30 && WaterPoint.Life() > 0; ++i, ++frames)
-    WaterPoint.AutoMove([](int16_t, int16_t) {});
+  frame();
+  EXPECT_EQ(log, (EventLog{"play pao"})) << "not restarted while it sounds";
+  audio.playing.clear();  // it has finished
+  frame();
+  EXPECT_EQ(log, (EventLog{"play pao", "play pao"}));
+  SoundOn = 0;
+  audio.playing.clear();
+  frame();
+  EXPECT_EQ(log.size(), 2u) << "effects switched off";
+  int frames = 4;
+  for (; frames < 30 && WaterPoint.Life() > 0; ++frames) frame();
   EXPECT_EQ(frames, 18);
 
   // Near the top the droplets leave the screen and are no longer drawn, but keep moving.
   ScriptRandom({0.0, 0.0, 0.0, 0.6, 0.99});  // speeds 6, 6, 6, 12, 16; then all to the left
   WaterPoint.init(400, 12);
   drawn.clear();
-  WaterPoint.AutoMove([&](int16_t x, int16_t y) { drawn.emplace_back(x, y); });
+  frame();
   EXPECT_EQ(drawn, (std::vector<QPoint>{{385, 6}, {391, 6}, {397, 6}, {397, 0}}))
       << "the fast fifth is gone";
 
   // On the play screen a droplet is the water picture's top-left 16 x 16 pixels, opaque.
-  ClearToBlack();
+  ClearTo(Black);
   PlayScreen->Initialize();
   PlayScreen->DrawWater(100, 200);
   EXPECT_EQ(InkBox(Black, QRect(50, 150, 100, 100)), QRect(100, 200, 16, 16));
   EXPECT_EQ(BackBufferPixel(100, 200), 0xFF00FFFFu);
-}
-
-TEST_F(Sprites, TheSplashSoundStartsAgainWhenItHasFinishedWhileTheSplashLasts) {
-  SoundOn = 1;
-  WaterPoint.init(400, 300);
-  const auto frame = [] { WaterPoint.AutoMove([](int16_t, int16_t) {}); };
-  frame();
-  frame();
-  EXPECT_EQ(log, (EventLog{"play pao"})) << "not restarted while it sounds";
-  audio.playing.clear();  // it has finished
-  frame();
-  EXPECT_EQ(log, (EventLog{"play pao", "play pao"}));
-
-  SoundOn = 0;
-  audio.playing.clear();
-  frame();
-  EXPECT_EQ(log.size(), 2u) << "effects switched off";
 }
 
 TEST_F(Sprites, ASwimmerPulsesWiderCentredThenGlidesOnAndReentersWhenItLeaves) {
@@ -143,7 +120,7 @@ TEST_F(Sprites, ASwimmerPulsesWiderCentredThenGlidesOnAndReentersWhenItLeaves) {
   sinker.init(picture, 0, 30, 50, 20);
   std::vector<QRect> seen;
   for (int i = 0; i < 4; ++i) {
-    ClearToBlack();
+    ClearTo(Black);
     sinker.Draw();
     seen.push_back(InkBox(Black, QRect(0, 0, 800, 100)));
   }

@@ -1,24 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
 #include <QImage>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <memory>
-#include <random>
-#include <string>
-#include <vector>
 
-#include "core/GameState.h"
-#include "core/clsBall.h"
-#include "core/clsLvlup.h"
 #include "graphics/FrameDamage.h"
 #include "graphics/GDIPLUSLib.h"
-#include "screens/clsBoom.h"
-#include "shell/Form1.h"
-#include "shell/Screens.h"
 #include "tests/support/GameTest.h"
 #include "tests/support/Pictures.h"
 
@@ -94,23 +83,6 @@ TEST_F(FrameDamageRule, OnlyCallsThatChangedMarkTheirOldAndNewPlaces) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ChangedArea(c.before, c.now, Buffer), c.expected) << c.what;
-  }
-}
-
-// Expects that painting only where the calls changed gave exactly the frame that painting
-// every call gives; then paints that.
-void ExpectTheWholeFrame(const std::string& what) {
-  const QImage painted = BackBuffer()->copy();
-  RedrawWholeFrame();
-  const QImage& whole = *BackBuffer();
-  if (whole == painted) return;
-  for (int y = 0; y < whole.height(); ++y) {
-    for (int x = 0; x < whole.width(); ++x) {
-      if (whole.pixel(x, y) != painted.pixel(x, y)) {
-        ADD_FAILURE() << what << ": first wrong pixel at " << x << "," << y;
-        return;
-      }
-    }
   }
 }
 
@@ -190,77 +162,6 @@ TEST_F(FrameDamageCalls, EachKindOfCallLeavesTheWholeFrameAsItMoves) {
   for (const auto& c : calls) {
     for (int step = 0; step < 24 && !HasFailure(); ++step) Frame(c.call, step, c.what);
   }
-}
-
-// Painting only where the calls changed must give exactly the frame that painting every
-// call gives: checked after every tick of the real screens with the real pictures.
-class ChangedAreaOnScreens : public GameTest {
- protected:
-  void SetUp() override {
-    GameTest::SetUp();
-    std::mt19937 draws(7);
-    std::vector<double> values(20000);
-    for (double& value : values) value = std::generate_canonical<double, 32>(draws);
-    ScriptRandom(values);
-    window.Form_Load();
-  }
-
-  void Tick(const char* scene) {
-    window.Timer1_Timer();
-    ExpectTheWholeFrame(std::string(scene) + ", tick " + std::to_string(++ticks_));
-  }
-  void Ticks(int count, const char* scene) {
-    for (int i = 0; i < count && !HasFailure(); ++i) Tick(scene);
-  }
-  void Click(int16_t x, int16_t y) {
-    window.Picture1_MouseMove(x, y);
-    window.Picture1_MouseDown();
-    window.Picture1_MouseUp();
-  }
-
-  Form1 window;
-
- private:
-  int ticks_ = 0;
-};
-
-TEST_F(ChangedAreaOnScreens, EveryFrameEqualsTheWholeFramePainted) {
-  // The menu: swimmers, the pointer over each button and off again.
-  for (int16_t y : {220, 280, 340, 400, 500}) {
-    window.Picture1_MouseMove(395, y);
-    Ticks(30, "menu");
-  }
-  Click(395, 340);  // High Score
-  ASSERT_EQ(CurScreen, ScreenHighScore);
-  Ticks(20, "high scores");
-  Click(395, 470);  // its Return
-  Ticks(5, "menu again");
-
-  Click(395, 220);  // Begin New
-  ASSERT_EQ(CurScreen, ScreenPlay);
-  GuideShot = true;
-  for (int shot = 0; shot < 16; ++shot) {
-    for (int turn = 0; turn < shot % 7; ++turn) {
-      window.Form_KeyDown(shot % 2 ? Form1::KeyLeft : Form1::KeyRight);
-    }
-    if (shot == 3) PushTick = PushLimit - 40;  // the board shakes, then comes down a row
-    window.Form_KeyDown(Form1::KeySpace);
-    Ticks(25, "play");
-  }
-  EXPECT_GT(Score, 0) << "bubbles burst";
-  Boom.init(300, 200);
-  Lvlup.Levelup();
-  Ticks(40, "explosion and banner");
-  window.Picture1_MouseMove(113, 260);
-  Ticks(5, "pointer over Pause");
-  Click(113, 260);  // Pause: the box grows over the running game
-  ASSERT_EQ(CurScreen, ScreenPause);
-  Ticks(40, "pause");
-  Click(485, 335);  // Continue
-  Ticks(5, "play again");
-  Click(113, 320);  // Return: the question grows over the game
-  ASSERT_EQ(CurScreen, ScreenDialog);
-  Ticks(40, "return question");
 }
 
 }  // namespace

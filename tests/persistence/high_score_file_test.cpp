@@ -1,13 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <filesystem>
+#include <array>
 #include <fstream>
-#include <iterator>
-#include <string>
 
-#include "persistence/HighScoreFile.h"
 #include "tests/support/GameTest.h"
 
 namespace marlquin::test {
@@ -17,10 +13,6 @@ class HighScoreFile : public GameTest {
  protected:
   void WriteRec(const std::string& bytes) {
     std::ofstream(InFolder("Bubble.rec"), std::ios::binary) << bytes;
-  }
-  std::string ReadRec() const {
-    std::ifstream file(InFolder("Bubble.rec"), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   }
   static void FillTable(const std::string& text) {
     for (auto& row : HighScores) row = {text, text, text};
@@ -34,7 +26,7 @@ TEST_F(HighScoreFile, TableIsSavedAsFifteenCrLfLinesAndReadsBackAsStored) {
   ASSERT_EQ(SaveHighScores(), std::nullopt);
   std::string expected = "\r\n000000\r\n05/12/2026\r\nBo\r\n1234567\r\nx\r\n";
   for (int line = 7; line <= 15; ++line) expected += "\r\n";
-  EXPECT_EQ(ReadRec(), expected);
+  EXPECT_EQ(FileText("Bubble.rec"), expected);
 
   const auto saved = HighScores;
   FillTable("old");
@@ -54,7 +46,7 @@ TEST_F(HighScoreFile, ShortFileFillsFieldsInOrderAndLeavesTheRestUntilAFullFileI
   EXPECT_EQ(HighScores[4][2], "old");
 
   ASSERT_EQ(SaveHighScores(), std::nullopt);
-  std::string full = ReadRec();
+  std::string full = FileText("Bubble.rec");
   EXPECT_EQ(full, tenLines + "old\r\nold\r\nold\r\nold\r\nold\r\n");
   full.replace(full.size() - 5, 3, "new");
   WriteRec(full);
@@ -62,28 +54,30 @@ TEST_F(HighScoreFile, ShortFileFillsFieldsInOrderAndLeavesTheRestUntilAFullFileI
   EXPECT_EQ(HighScores[4][2], "new");
 }
 
-TEST_F(HighScoreFile, LineEndsAtCrWhileALoneLfStaysInsideTheField) {
-  FillTable("old");
-  WriteRec("a\nb\nc\r\nx\ry\r\n");
-  LoadHighScores();
-  EXPECT_EQ(HighScores[0][0], "a\nb\nc");
-  EXPECT_EQ(HighScores[0][1], "x");
-  EXPECT_EQ(HighScores[0][2], "y");
-  EXPECT_EQ(HighScores[1][0], "old");
-
-  WriteRec("one\ntwo\nthree\n");  // LF-only line ends: one long first field
-  LoadHighScores();
-  EXPECT_EQ(HighScores[0][0], "one\ntwo\nthree\n");
-  EXPECT_EQ(HighScores[0][1], "x");
-}
-
-TEST_F(HighScoreFile, MissingOrUnreadableFileReadsNothing) {
-  FillTable("old");
-  LoadHighScores();
-  std::filesystem::create_directory(InFolder("Bubble.rec"));
-  LoadHighScores();
-  EXPECT_EQ(HighScores[0][0], "old");
-  EXPECT_EQ(HighScores[4][2], "old");
+TEST_F(HighScoreFile, FieldsEndAtCrAndWhatTheFileDoesNotReachKeepsItsValue) {
+  const std::string folder = "(a folder)";
+  const struct {
+    std::string bytes;                // "" for no file
+    std::array<std::string, 4> read;  // row 0, then the name of row 1
+  } files[] = {
+      {"a\nb\nc\r\nx\ry\r\n", {"a\nb\nc", "x", "y", "old"}},  // a lone LF stays in the field
+      {"one\ntwo\n", {"one\ntwo\n", "old", "old", "old"}},    // LF-only ends: one long field
+      {"", {"old", "old", "old", "old"}},
+      {folder, {"old", "old", "old", "old"}},
+      // Only the first 4 KiB are read.
+      {"Ann\r\n" + std::string(10 << 20, '9') + "\r\nlate\r\n",
+       {"Ann", std::string(4091, '9'), "old", "old"}},
+  };
+  for (const auto& file : files) {
+    FillTable("old");
+    std::filesystem::remove_all(InFolder("Bubble.rec"));
+    if (file.bytes == folder) std::filesystem::create_directory(InFolder("Bubble.rec"));
+    if (!file.bytes.empty() && file.bytes != folder) WriteRec(file.bytes);
+    LoadHighScores();
+    const std::array<std::string, 4> read{HighScores[0][0], HighScores[0][1], HighScores[0][2],
+                                          HighScores[1][0]};
+    EXPECT_EQ(read, file.read) << file.bytes.substr(0, 20);
+  }
 }
 
 TEST_F(HighScoreFile, NoTableIsWrittenOverAFileOrIntoAFileLongerThanIsRead) {
@@ -91,9 +85,6 @@ TEST_F(HighScoreFile, NoTableIsWrittenOverAFileOrIntoAFileLongerThanIsRead) {
   const std::string huge = "Ann\r\n" + std::string(10 << 20, '9') + "\r\nlate\r\n";
   WriteRec(huge);
   LoadHighScores();
-  EXPECT_EQ(HighScores[0][0], "Ann");
-  EXPECT_LE(HighScores[0][1].size(), 4u << 10);
-  EXPECT_EQ(HighScores[0][2], "old") << "what lies beyond the first 4 KiB is not read";
   HighScores[0][1] = "000900";  // a table that fits, but rows of the file were never read
   const std::optional<std::string> refused = SaveHighScores();
   ASSERT_NE(refused, std::nullopt);
@@ -116,12 +107,23 @@ TEST_F(HighScoreFile, ALongNameIsCutAtACharacterBoundary) {
   EXPECT_EQ(NameForTable("ab" + euros), "ab" + euros.substr(0, 252));
 }
 
+// Scores are ranked by the value of the score field's leading digits, whatever follows.
+TEST(ScoreField, CountsAsTheNumberItsLeadingDigitsMake) {
+  const struct {
+    const char* field;
+    double value;
+  } fields[] = {{"001230", 1230},    {"1234567", 1234567}, {"", 0},      {"bad", 0},
+                {"  42 points", 42}, {"\t+7", 7},          {"-15", -15}, {"12x34", 12},
+                {"0x1F", 0},         {"9\n9", 9}};
+  for (const auto& f : fields) EXPECT_EQ(NumericValue(f.field), f.value) << f.field;
+}
+
 TEST_F(HighScoreFile, FailedSaveLeavesTheOldFileWholeAndTheTableAsItWas) {
   WriteRec("kept\r\n");
   std::filesystem::create_directory(InFolder("Bubble.rec.tmp"));  // blocks the new table
   HighScores[0] = {"Zed", "000900", "d"};
   EXPECT_NE(SaveHighScores(), std::nullopt);
-  EXPECT_EQ(ReadRec(), "kept\r\n");
+  EXPECT_EQ(FileText("Bubble.rec"), "kept\r\n");
   EXPECT_EQ(HighScores[0][0], "Zed");
 }
 

@@ -1,16 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <optional>
-#include <string>
 
-#include "core/GameState.h"
 #include "core/Progress.h"
 #include "persistence/FileStart.h"
-#include "persistence/HighScoreFile.h"
 #include "persistence/SavedGame.h"
 #include "platform/DataFolder.h"
 #include "tests/support/GameTest.h"

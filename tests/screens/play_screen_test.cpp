@@ -1,18 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
+// The play screen as the player sees and uses it, read back from the back buffer: every
+// picture of the test res/ is a flat colour of its own.
 
-#include "audio/SoundPlayer.h"
-#include "core/GameState.h"
-#include "core/clsBall.h"
-#include "graphics/GDIPLUSLib.h"
-#include "graphics/HandCursor.h"
-#include "screens/clsBoom.h"
-#include "screens/clsDrop.h"
+#include "core/ShotEffects.h"
 #include "screens/clsPlaysrc.h"
 #include "shell/Gamectrl.h"
-#include "shell/Screens.h"
-#include "tests/support/Pictures.h"
 #include "tests/support/ScreenTest.h"
 
 namespace marlquin::test {
@@ -28,31 +21,39 @@ class PlayScreenTest : public ScreenTest {
   }
 };
 
-TEST_F(PlayScreenTest, NewGameSetsUpTheScreenOnceAndStartsAFreshGame) {
-  // An abandoned game: a ball in the air and a push that filled the cell above the launcher.
+TEST_F(PlayScreenTest, ANewGameAfterOneAbandonedWithReturnStartsAfreshBeforeItsFirstTick) {
+  StartGame();
+  Tick();
+  Score = 5000;
+  Level = 3;
+  PushLimit = 1020;
+  PushTick = 700;
+  Lvlup.Levelup();
+  AimStep = 10;
+  Board[CellIndex(5, 13)] = 2;  // a push filled the cell above the launcher
   Ball.Flying = true;
-  Board[CellIndex(5, 13)] = 2;
+  Click(100, 320);  // Return
+  Tick();
+  Tick();
+  Click(505, 360);  // OK
+  ASSERT_EQ(CurScreen, ScreenMenu);
+  const int yields = fake.yields;
+
   StartGame(0.9, 0.3);
-  EXPECT_EQ(Score, 0);
-  EXPECT_EQ(Level, 0);
-  EXPECT_EQ(AimStep, 0);
+  // Score, Level, aim, push limit and tick, banner, colours, bubbles, and the ball, which is
+  // on the launcher aimed straight up against the new board.
+  EXPECT_EQ((std::vector<int>{Score, Level, AimStep, PushLimit, PushTick, Lvlup.FramesLeft(),
+                              CurColor, NextColor, BallCount, CountOccupied(), Ball.Flying,
+                              Ball.Color, Ball.StepCount}),
+            (std::vector<int>{0, 0, 0, 1000, 0, 0, 3, 2, 44, 44, false, 3, 17}));
   EXPECT_DOUBLE_EQ(ShootAngle, 45 * 3.141593 / 90);
-  EXPECT_EQ(PushLimit, 1000);
-  EXPECT_EQ(PushTick, 0);
-  EXPECT_EQ(CurColor, 3);
-  EXPECT_EQ(NextColor, 2);
-  EXPECT_EQ(BallCount, 44);
-  EXPECT_EQ(CountOccupied(), 44);
-  EXPECT_FALSE(Ball.Flying);
-  EXPECT_EQ(Ball.Color, 3);
+  EXPECT_EQ(fake.yields - yields, 5) << "set up the first time only";
+  EXPECT_EQ(log, (EventLog{"open Ding", "open bomb", "open pao", "open bgm", "stop bgm"}));
   EXPECT_EQ(SoundOn, 1);
   EXPECT_EQ(MusicOn, 1);
-  EXPECT_EQ(fake.yields, 5 + 4) << "five in the new game, one after each sound opened";
-  EXPECT_EQ(log, (EventLog{"open Ding", "open bomb", "open pao", "open bgm"}));
 
-  // A second game keeps what the player set on the toggles.
+  // A later game keeps what the player set on the toggles.
   Click(64, 524);
-  EXPECT_EQ(SoundOn, 0);
   StartGame();
   EXPECT_EQ(SoundOn, 0);
   EXPECT_EQ(PlayScreen->SoundToggle().Checked, 0);
@@ -77,25 +78,22 @@ TEST_F(PlayScreenTest, FiringMovesTheNextColourUpAndIgnoresRepeatsWhileFlying) {
   EXPECT_EQ(PlayScreen->ShotFrames, 2);
 }
 
-TEST_F(PlayScreenTest, TheNewWaitingBallRisesNinePixelsATickAfterAShot) {
-  StartGame(0.0, 0.9);       // waiting colour 1, next colour 3
+TEST_F(PlayScreenTest, AShotFliesThreePositionsATickAndRestsInItsCellOnTheTickItGetsThere) {
+  StartGame(0.5, 0.9);       // waiting colour 2, next colour 3, over rows of colour 1
   ScriptRandom({0.0, 0.0});  // the new next colour 1, no guide
   Fire();
-  const uint32_t waiting = BallColour(CurColor);
-  std::vector<int> tops;
+  // Straight up, path position i is at (377, 409 - 16i) on the screen; the 18th would lie in
+  // row 3, so the ball rests in (5, 4) at (392, 164) once it reaches position 16: on the tick
+  // that takes it from 15 to 18. The new waiting ball rises nine pixels a tick.
+  const QRect flying[] = {{377, 313, 30, 30}, {377, 265, 30, 30}, {377, 217, 30, 30},
+                          {377, 169, 30, 30}, {392, 164, 30, 30}, {392, 164, 30, 30}};
+  const int waitingTop[] = {445, 436, 427, 418, 409, 409};
   for (int tick = 0; tick < 6; ++tick) {
     Tick();
-    int top = 500;
-    for (int y = 400; y < 500; ++y) {
-      if (At(392, y) == waiting) {
-        top = y;
-        break;
-      }
-    }
-    tops.push_back(top);
+    EXPECT_EQ(ColourBox(BallColour(2), QRect(300, 100, 200, 250)), flying[tick]) << "tick " << tick;
+    EXPECT_EQ(ColourBox(BallColour(3), QRect(377, 400, 30, 80)).top(), waitingTop[tick]);
   }
-  EXPECT_EQ(tops, (std::vector<int>{445, 436, 427, 418, 409, 409}));
-  EXPECT_EQ(At(392, 490), BallColour(NextColor)) << "the next ball below at (377, 469)";
+  EXPECT_EQ(At(392, 490), BallColour(1)) << "the next ball below at (377, 469)";
 }
 
 TEST_F(PlayScreenTest, TheBoardShakesDuringTheLastTwelveTicksBeforeAPush) {
@@ -115,53 +113,127 @@ TEST_F(PlayScreenTest, TheBoardShakesDuringTheLastTwelveTicksBeforeAPush) {
   EXPECT_EQ(At(242, 61), SeaColour);
 }
 
-TEST_F(PlayScreenTest, TheGuideMarksEveryRoundedThirtiethPathPosition) {
-  auto marks = [](int16_t n) {
-    int count = 0;
-    for (int i = 0; i <= n - 1; i += clsPlaysrc::GuideStep(n)) ++count;
-    return count;
-  };
-  EXPECT_EQ(marks(0), 0);
-  EXPECT_EQ(marks(15), 15);
-  EXPECT_EQ(marks(45), 23);
-  EXPECT_EQ(marks(100), 34);
+TEST_F(PlayScreenTest, TheGuideMarksTheWaitingBallAndEveryRoundedThirtiethPositionToTheLast) {
+  const int steps[][2] = {{0, 1}, {15, 1}, {45, 2}, {75, 2}, {100, 3}};  // 1.5 up, 2.5 down
+  for (const auto& [count, step] : steps) EXPECT_EQ(clsPlaysrc::GuideStep(count), step) << count;
 
   StartGame();
   GuideShot = true;
   Tick();
   const uint32_t mark = BallColour(8);
   EXPECT_EQ(At(392, 424), mark) << "over the waiting ball";
-  // Straight up from the launcher: marks at the stored path positions, the first at the launcher.
-  EXPECT_EQ(At(227 + Ball.GetStepx(2) + 15, 60 + Ball.GetStepy(2) + 15), mark);
+  // Straight up: 17 positions (the 18th lies in row 3), one mark on each, the last at
+  // (377, 409 - 16 x 16) over the board's row 3.
+  EXPECT_EQ(ColourBox(mark, QRect(370, 100, 50, 400)), QRect(377, 153, 30, 286));
+}
+
+TEST_F(PlayScreenTest, ThePlayScreenShowsPaddedScoreLevelAndItsButtons) {
+  StartGame();
+  Score = 7;
+  Level = 9;
+  Tick();
+  EXPECT_TRUE(ShowsText(QRect(98, 18, 125, 30), SeaColour, 100, 20, "00007", 12, DarkOlive));
+  EXPECT_TRUE(ShowsText(QRect(98, 58, 125, 30), SeaColour, 100, 60, " 10", 12, DarkOlive));
+  Score = 1234567;
+  Tick();
+  EXPECT_TRUE(ShowsText(QRect(98, 18, 125, 30), SeaColour, 100, 20, "1234567", 12, DarkOlive));
+  Tick();
+  const ButtonPlace buttons[] = {
+      {"Save", 38, 120}, {"Load", 38, 180}, {"Pause", 38, 240}, {"Return", 38, 300}};
+  for (const ButtonPlace& button : buttons) ExpectButton(button, DarkOlive);
+}
+
+TEST_F(PlayScreenTest, TheTimeBarGrowsFromYellowToRedInHalfOpacity) {
+  StartGame();
+  PushLimit = 1000;
+  struct Bar {
+    int16_t tick;
+    int height;
+    uint32_t colour;  // 128/255 of the bar's colour over the sea
+  };
+  // From level 20 on the limit is 0 or below and a push is due every tick: a full bar.
+  const Bar bars[] = {{10, 1, 0xFF888220},    {15, 1, 0xFF888220},  {500, 32, 0xFF884A20},
+                      {1000, 64, 0xFF881020}, {20, 64, 0xFF881020}, {30, 64, 0xFF881020}};
+  for (const Bar& bar : bars) {
+    if (bar.tick == 20) PushLimit = 0;
+    if (bar.tick == 30) PushLimit = -60;
+    PushTick = static_cast<int16_t>(bar.tick - 1);
+    Tick();
+    EXPECT_EQ(InkBox(SeaColour, QRect(540, 420, 30, 80)),
+              QRect(546, 495 - bar.height, 19, bar.height))
+        << "tick " << bar.tick;
+    const uint32_t seen = At(550, 494);
+    for (int shift : {16, 8, 0}) {
+      EXPECT_NEAR(int(seen >> shift & 0xFF), int(bar.colour >> shift & 0xFF), 1)
+          << "tick " << bar.tick;
+    }
+  }
+}
+
+TEST_F(PlayScreenTest, TheLauncherLeansWithTheAimTurningAboutTheWaitingBall) {
+  StartGame();
+  const uint32_t launcher = 0xFFC8C8C8;
+  struct Lean {
+    int16_t aim;
+    QPoint inside, outside;
+  };
+  // Points a quarter along the picture's top edge and a tenth down its side.
+  const Lean leans[] = {
+      {0, {382, 368}, {335, 424}}, {40, {335, 424}, {382, 368}}, {-40, {446, 404}, {382, 368}}};
+  for (const Lean& lean : leans) {
+    AimStep = lean.aim;
+    Tick();
+    EXPECT_EQ(At(lean.inside.x(), lean.inside.y()), launcher) << "aim " << lean.aim;
+    EXPECT_EQ(At(lean.outside.x(), lean.outside.y()), SeaColour) << "aim " << lean.aim;
+  }
+  AimStep = 0;
+  Tick();
+  EXPECT_EQ(InkBox(SeaColour, QRect(300, 340, 200, 110)), QRect(372, 360, 40, 80));
+}
+
+TEST_F(PlayScreenTest, TheTickDrawsEveryEffectOverTheGame) {
+  StartGame();
+  Tick();
+  Lvlup.Levelup();
+  Effects().BoomInit(-42, 140);    // the explosion's box at (200, 200)
+  Effects().DropAdd(100, 400, 3);  // slot 1 drifts left: board (94, 387)
+  ScriptRandom({0, 0, 0, 0, 0});   // droplet speeds 6
+  Effects().WaterPointInit(600, 400);
+  Tick();
+  EXPECT_NE(At(400, 270), SeaColour) << "the banner";
+  EXPECT_EQ(At(250, 250), 0xFFFF8000u) << "the explosion, opaque at first";
+  EXPECT_EQ(At(321, 447), BallColour(3)) << "a falling ball at window (321, 447)";
+  EXPECT_EQ(At(591, 394), 0xFF00FFFFu) << "droplets risen by 6";
 }
 
 TEST_F(PlayScreenTest, TheExplosionGrowsShrinksAndFadesCentredInItsBox) {
   StartGame();
-  std::vector<QRect> boxes;
-  std::vector<int> reds;  // of the orange picture over black at the box's centre
-  Boom.init(-42, 140);    // box at (200, 200)
-  for (int tick = 0; tick < 7; ++tick) {
-    FillRect(0, 0, 800, 600, MakeBrush(0, 0, 0, 255));
+  Boom.init(-42, 140);  // box at (200, 200)
+  // Where the orange picture is drawn over black, and its red at the box's centre: opacity
+  // 6/6 down to 1/6, then gone. 37.5 and 40.5 round half to even on the sixth tick.
+  const struct {
+    QRect box;
+    int red;
+  } ticks[] = {{{225, 231, 50, 38}, 255},
+               {{210, 220, 80, 60}, 213},
+               {{200, 212, 100, 75}, 170},
+               {{212, 222, 75, 56}, 128},
+               {{225, 231, 50, 38}, 85},
+               {{238, 240, 25, 19}, 43},
+               {{}, 0}};
+  for (const auto& tick : ticks) {
+    ClearTo(Black);
     Boom.Show();
-    boxes.push_back(InkBox(0xFF000000, QRect(150, 150, 200, 200)));
-    reds.push_back(int(At(250, 250) >> 16 & 0xFF));
+    EXPECT_EQ(InkBox(Black, QRect(150, 150, 200, 200)), tick.box);
+    EXPECT_NEAR(int(At(250, 250) >> 16 & 0xFF), tick.red, 2) << tick.box.x();
   }
-  const int fading[] = {255, 213, 170, 128, 85, 43, 0};  // opacity 6/6 down to 1/6, then gone
-  for (int tick = 0; tick < 7; ++tick)
-    EXPECT_NEAR(reds[tick], fading[tick], 2) << "tick " << tick + 1;
-  EXPECT_EQ(boxes[0], QRect(225, 231, 50, 38));
-  EXPECT_EQ(boxes[1], QRect(210, 220, 80, 60));
-  EXPECT_EQ(boxes[2], QRect(200, 212, 100, 75));
-  EXPECT_EQ(boxes[3], QRect(212, 222, 75, 56));
-  EXPECT_EQ(boxes[5], QRect(238, 240, 25, 19)) << "37.5 and 40.5 round half to even";
-  EXPECT_TRUE(boxes[6].isEmpty());
 
   Boom.init(-42, 141);  // BoomY 201: the half pixel of the third tick now rounds up
   Boom.Show();
   Boom.Show();
-  FillRect(0, 0, 800, 600, MakeBrush(0, 0, 0, 255));
+  ClearTo(Black);
   Boom.Show();
-  EXPECT_EQ(InkBox(0xFF000000, QRect(150, 150, 200, 200)).top(), 214);
+  EXPECT_EQ(InkBox(Black, QRect(150, 150, 200, 200)).top(), 214);
 }
 
 TEST_F(PlayScreenTest, FallingBallsTakeSlotsRoundRobinAndDriftByTheirSlot) {
@@ -190,7 +262,7 @@ TEST_F(PlayScreenTest, FallingBallsTakeSlotsRoundRobinAndDriftByTheirSlot) {
   int draws = 0;
   for (int tick = 0; tick < 31; ++tick) single.AutoDrop([&](int16_t, double, double) { ++draws; });
   EXPECT_EQ(draws, 30);
-  EXPECT_EQ(single.DropY[1], 480 - 0 + 0) << "480 below its start after 30 ticks";
+  EXPECT_EQ(single.DropY[1], 480) << "480 below its start after 30 ticks";
   EXPECT_EQ(single.DropX[1], -69);
 }
 
@@ -211,46 +283,50 @@ TEST_F(PlayScreenTest, AReleaseFiresUnlessAWidgetTakesIt) {
   EXPECT_TRUE(Ball.Flying);
   TickUntilLanded();
 
-  // Pressed on Pause, released over the playfield: a shot and no dialog.
-  MoveTo(100, 260);
-  PlayScreen->MouseDown();
-  MoveTo(400, 200);
-  PlayScreen->MouseUp();
-  EXPECT_TRUE(Ball.Flying);
-  EXPECT_EQ(CurScreen, ScreenPlay);
-  TickUntilLanded();
-
-  // Pressed over the playfield, released over Pause: the pause dialog.
-  MoveTo(400, 200);
-  PlayScreen->MouseDown();
-  MoveTo(100, 260);
-  PlayScreen->MouseUp();
-  EXPECT_FALSE(Ball.Flying);
+  Click(100, 260);  // Pause
   EXPECT_EQ(CurScreen, ScreenPause);
-
   CurScreen = ScreenPlay;
   Click(100, 320);  // Return
   EXPECT_EQ(CurScreen, ScreenDialog);
   EXPECT_FALSE(Ball.Flying);
 }
 
-TEST_F(PlayScreenTest, TheTogglesActAtThePress) {
+TEST_F(PlayScreenTest, TheTogglesActAtThePressAndTheirFacesFollowCheckAndPointer) {
   StartGame();
   MusicOn = 1;
   PlayLoop("bgm");
   log.clear();
-
-  MoveTo(64, 524);
-  PlayScreen->MouseDown();
-  EXPECT_EQ(SoundOn, 0) << "effects off at the press";
-  PlayScreen->MouseUp();
-  EXPECT_FALSE(Ball.Flying) << "the release over the toggle does not fire";
+  // The test toggle sheet: red 40 in the pointer-over column, green 40 in the checked row.
+  auto face = [] { return At(41, 501) & 0xFFFFFF; };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    uint32_t face;
+    uint8_t soundOn;
+  };
+  const Step steps[] = {
+      {"checked at the start", [] {}, 0x00285A, 1},
+      {"pointer over it", [] { MoveTo(64, 524); }, 0x28285A, 1},
+      {"pressed: unchecked at once but held down", [] { PlayScreen->MouseDown(); }, 0x28285A, 0},
+      {"released, which does not fire", [] { PlayScreen->MouseUp(); }, 0x28005A, 0},
+      {"pointer away", [] { MoveTo(300, 300); }, 0x00005A, 0},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    Tick();
+    EXPECT_EQ(face(), step.face) << step.what;
+    EXPECT_EQ(SoundOn, step.soundOn) << step.what;
+  }
+  EXPECT_FALSE(Ball.Flying);
+  EXPECT_EQ(At(111, 501) & 0xFFFFFF, 0x00285Au) << "the music toggle, checked, at (110, 500)";
 
   MoveTo(134, 524);
   PlayScreen->MouseDown();
   EXPECT_EQ(MusicOn, 0);
   EXPECT_EQ(Last(log), "stop bgm");
   PlayScreen->MouseUp();
+  Tick();
+  EXPECT_EQ(At(134, 524), 0xFF010203u) << "the hand over the toggle";
   Click(134, 524);
   EXPECT_EQ(MusicOn, 1);
   EXPECT_EQ(Last(log), "resume bgm");
@@ -259,28 +335,6 @@ TEST_F(PlayScreenTest, TheTogglesActAtThePress) {
   Click(400, 200);
   EXPECT_EQ(SoundOn, 0) << "a press elsewhere re-reads the effects toggle";
   EXPECT_TRUE(log.empty()) << "and leaves the music alone";
-}
-
-TEST_F(PlayScreenTest, AScriptedShotBurstsAGroupOnScreen) {
-  StartGame(0.0, 0.0);  // every ball of the board and both starting balls are colour 1
-  for (int col = 0; col < 11; ++col) {
-    Board[CellIndex(col, 2)] = 0;
-    Board[CellIndex(col, 3)] = col == 5 ? 0 : 2;
-  }
-  Ball.NewBall(ShootAngle, CurColor);
-  BallCount = static_cast<int16_t>(CountOccupied());
-  Tick();
-  EXPECT_EQ(At(227 + 180 + 5, 60 + 78 + 5), BallColour(2)) << "a colour-2 ball in row 3";
-
-  ScriptRandom({0.0, 0.0});  // no guide marks
-  Click(400, 300);
-  TickUntilLanded();
-  // The ball rose through the gap at (5, 3) and (5, 2) and joined the colour-1 rows above.
-  EXPECT_EQ(Score, 23 * 10 + 10 * 20) << "the ball and rows 0 and 1 burst, row 3 fell";
-  EXPECT_EQ(CountOccupied(), 0);
-  for (int tick = 0; tick < 30; ++tick) Tick();  // until the falling balls are gone
-  EXPECT_EQ(At(242 + 150 + 5, 65), SeaColour) << "the emptied top row shows the sea";
-  EXPECT_FALSE(InkBox(SeaColour, QRect(100, 20, 70, 25)).isEmpty()) << "the score text";
 }
 
 }  // namespace

@@ -38,11 +38,10 @@ struct ShownFileDialog {
 
 class FakePlatform final : public Platform {
  public:
-  std::deque<Answer> messageAnswers;  // Ok when empty
+  std::deque<Answer> messageAnswers;  // Ok, or Yes to a question, when empty
   std::deque<std::string> inputAnswers;
   std::deque<std::optional<std::string>> fileAnswers;  // cancel when empty
   std::function<void()> onYield;
-  std::function<void(const ShownMessage&)> onMessage;
 
   std::vector<ShownMessage> messages;
   std::vector<std::string> inputPrompts;
@@ -59,22 +58,53 @@ class FakePlatform final : public Platform {
   std::map<std::string, std::string> environment;
 
   Answer MessageBox(const std::string& text, const std::string& title, Buttons buttons,
-                    Icon icon) override;
+                    Icon icon) override {
+    messages.push_back({text, title, buttons, icon});
+    return Next(messageAnswers, buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok);
+  }
   std::string InputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override;
+                       const std::string&) override {
+    inputPrompts.push_back(prompt + "|" + title);
+    return Next(inputAnswers, std::string());
+  }
   std::optional<std::string> OpenFileDialog(const std::string& title,
-                                            const std::string& filter) override;
+                                            const std::string& filter) override {
+    fileDialogs.push_back({false, title, filter, ""});
+    return Next(fileAnswers, std::optional<std::string>());
+  }
   std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& filter,
-                                            const std::string& initialPath) override;
-  void Yield() override;
-  [[noreturn]] void EndProgram() override;
+                                            const std::string& initialPath) override {
+    fileDialogs.push_back({true, title, filter, initialPath});
+    return Next(fileAnswers, std::optional<std::string>());
+  }
+  void Yield() override {
+    ++yields;
+    if (onYield) onYield();
+  }
+  [[noreturn]] void EndProgram() override {
+    ++endCount;
+    throw ProgramEnded();
+  }
   double SecondsSinceMidnight() override { return seconds; }
   std::string ShortDate() override { return shortDate; }
   std::string DateYYMMDD() override { return yymmdd; }
   void SetPointerVisible(bool visible) override { pointerVisible = visible; }
   std::string ProgramFolder() override { return programFolder; }
   bool CanWriteIn(const std::string& folder) override { return !readOnlyFolders.contains(folder); }
-  std::optional<std::string> Environment(const std::string& name) override;
+  std::optional<std::string> Environment(const std::string& name) override {
+    const auto found = environment.find(name);
+    return found == environment.end() ? std::nullopt : std::optional(found->second);
+  }
+
+ private:
+  // The first queued answer, taken from the queue; otherwise the default.
+  template <class T>
+  static T Next(std::deque<T>& answers, T otherwise) {
+    if (answers.empty()) return otherwise;
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+  }
 };
 
 }  // namespace marlquin::test

@@ -2,54 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/GameTest.h"
 
+#include <fstream>
+#include <iterator>
 #include <random>
 
-#include "audio/SoundPlayer.h"
-#include "core/GameState.h"
 #include "core/Random.h"
 #include "core/ShotEffects.h"
-#include "core/clsBall.h"
-#include "core/clsLvlup.h"
-#include "core/clsWaterPoint.h"
 #include "graphics/GDIPLUSLib.h"
-#include "graphics/HandCursor.h"
-#include "persistence/HighScoreFile.h"
 #include "platform/Platform.h"
-#include "screens/clsBoom.h"
-#include "screens/clsDrop.h"
-#include "shell/Screens.h"
 
 namespace marlquin::test {
-namespace {
-
-void ResetGameState() {
-  Board.fill(0);
-  CurColor = NextColor = BallCount = 0;
-  Score = 0;
-  Level = 0;
-  ShootAngle = 0;
-  AimStep = 0;
-  PushTick = PushLimit = 0;
-  GuideShot = false;
-  MatchList.clear();
-  VisitList.clear();
-  LinkList.clear();
-  MatchCount = 0;
-  Ball = clsBall{};
-  WaterPoint = clsWaterPoint{};
-  Lvlup = clsLvlup{};
-  Boom = clsBoom{};
-  Drop = clsDrop{};
-  SoundOn = MusicOn = 0;
-  for (auto& row : HighScores) row = {};
-  CurScreen = ScreenMenu;
-  ReturnAskId = 0;
-  HandOwner = 0;
-  HandImage = 0;
-  HandX = HandY = 0;
-}
-
-}  // namespace
 
 void GameTest::SetUp() {
   std::random_device seed;
@@ -61,7 +23,17 @@ void GameTest::SetUp() {
   SetPlatform(&fake);
   SetAudioBackend(&audio);
   SetShotEffects(&effects);
+  // Each unit that keeps game state resets it itself, so none is left out.
   ResetGameState();
+  ResetBall();
+  ResetLvlup();
+  ResetWaterPoint();
+  ResetBoom();
+  ResetDrop();
+  ResetSoundSwitches();
+  ResetHighScores();
+  ResetScreens();
+  ResetHandCursor();
   SetRandomSource([this] { return next_ < scripted_.size() ? scripted_[next_++] : 0.5; });
 }
 
@@ -78,16 +50,18 @@ void GameTest::ScriptRandom(std::vector<double> values) {
   next_ = 0;
 }
 
-void GameTest::StartGraphics() {
-  ASSERT_TRUE(InitGraphics(nullptr, 800, 600));
-  LoadHandCursor();  // a handle kept from an earlier test's layer would draw another picture
-}
+void GameTest::StartGraphics() { ASSERT_TRUE(InitGraphics(nullptr, 800, 600)); }
 
 void GameTest::Place(std::initializer_list<std::initializer_list<int>> cells) {
   for (const auto& cell : cells) {
     const int* v = cell.begin();
     Board[CellIndex(v[0], v[1])] = static_cast<int16_t>(v[2]);
   }
+}
+
+std::string GameTest::FileText(const std::string& name) const {
+  std::ifstream file(folder / name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 int GameTest::CountOccupied() {

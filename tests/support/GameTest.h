@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fixture every game test starts from: a scripted platform whose program folder is
 // a fresh temporary folder (with the built res/ linked in), recording sound and effects,
-// and the whole game state back to its start-of-program values. Its tests read the back
-// buffer through the drawing layer's test hooks.
+// and the whole game state, declared in the headers below, back to its start-of-program
+// values. Its tests read the back buffer through the drawing layer's test hooks.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,7 +14,17 @@
 #include <string>
 #include <vector>
 
+#include "audio/SoundPlayer.h"
+#include "core/GameState.h"
+#include "core/clsBall.h"
+#include "core/clsLvlup.h"
+#include "core/clsWaterPoint.h"
 #include "graphics/DrawingLayerForTests.h"
+#include "graphics/HandCursor.h"
+#include "persistence/HighScoreFile.h"
+#include "screens/clsBoom.h"
+#include "screens/clsDrop.h"
+#include "shell/Screens.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/Recorders.h"
 
@@ -27,13 +37,15 @@ class GameTest : public ::testing::Test {
 
   // The random source answers these values in turn, then 0.5 forever.
   void ScriptRandom(std::vector<double> values);
-  // Starts the drawing layer on an 800 x 600 back buffer without a window, with the hand.
+  // Starts the drawing layer on an 800 x 600 back buffer without a window.
   void StartGraphics();
   // Places cells by (col, row, value).
   static void Place(std::initializer_list<std::initializer_list<int>> cells);
   static int CountOccupied();
 
   std::string InFolder(const std::string& name) const { return (folder / name).string(); }
+  // The whole of a file in the program folder, "" when there is none.
+  std::string FileText(const std::string& name) const;
 
   std::filesystem::path folder;
   FakePlatform fake;

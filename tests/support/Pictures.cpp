@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/Pictures.h"
 
+#include <gtest/gtest.h>
+
 #include "graphics/DrawingLayerForTests.h"
+#include "graphics/GDIPLUSLib.h"
 
 namespace marlquin::test {
 
@@ -20,14 +23,36 @@ std::string WriteSolidPicture(const std::string& path, int w, int h, QColor colo
   return WritePicture(path, w, h, [&](int, int) { return colour; });
 }
 
-QRect InkBox(uint32_t background, const QRect& area) {
+void ClearTo(uint32_t argb) {
+  const BrushHandle brush = MakeBrush(argb & 0xFF, argb >> 8 & 0xFF, argb >> 16 & 0xFF, 255);
+  FillRect(0, 0, 800, 600, brush);
+  DeleteBrush(brush);
+}
+
+// Bounding box of the pixels of area that counts.
+template <class Counts>
+QRect BoxOf(const QRect& area, Counts counts) {
   QRect box;
   for (int y = area.top(); y <= area.bottom(); ++y) {
     for (int x = area.left(); x <= area.right(); ++x) {
-      if (BackBufferPixel(x, y) != background) box |= QRect(x, y, 1, 1);
+      if (counts(BackBufferPixel(x, y))) box |= QRect(x, y, 1, 1);
     }
   }
   return box;
+}
+
+QRect InkBox(uint32_t background, const QRect& area) {
+  return BoxOf(area, [&](uint32_t pixel) { return pixel != background; });
+}
+
+QRect ColourBox(uint32_t colour, const QRect& area) {
+  return BoxOf(area, [&](uint32_t pixel) { return pixel == colour; });
+}
+
+void ExpectTheWholeFrame(const std::string& what) {
+  const QImage painted = BackBuffer()->copy();
+  RedrawWholeFrame();
+  EXPECT_TRUE(painted == *BackBuffer()) << what << ": painting only what changed differs";
 }
 
 }  // namespace marlquin::test

@@ -4,8 +4,8 @@
 // shared log, so a test can check the order in which a landing calls them.
 #pragma once
 
-#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,13 +23,27 @@ class RecordingAudio final : public AudioBackend {
  public:
   explicit RecordingAudio(EventLog& log) : log_(log) {}
 
-  bool Open(const std::string& alias, const std::string& path) override;
-  void PlayFromStart(const std::string& alias, bool looped) override;
-  bool Resume(const std::string& alias) override;
-  void Stop(const std::string& alias) override;
+  bool Open(const std::string& alias, const std::string&) override {
+    log_.push_back("open " + alias);
+    return true;
+  }
+  void PlayFromStart(const std::string& alias, bool looped) override {
+    log_.push_back(std::string(looped ? "loop " : "play ") + alias);
+    playing.insert(alias);
+    stopped.erase(alias);
+  }
+  bool Resume(const std::string& alias) override {
+    if (stopped.erase(alias) == 0) return false;
+    log_.push_back("resume " + alias);
+    playing.insert(alias);
+    return true;
+  }
+  void Stop(const std::string& alias) override {
+    log_.push_back("stop " + alias);
+    if (playing.erase(alias) != 0) stopped.insert(alias);
+  }
   bool IsPlaying(const std::string& alias) override { return playing.count(alias) != 0; }
 
-  std::map<std::string, std::string> opened;  // alias -> path
   std::set<std::string> playing;
   std::set<std::string> stopped;  // stopped midway, so they can continue
 
@@ -41,10 +55,19 @@ class RecordingEffects final : public ShotEffects {
  public:
   explicit RecordingEffects(EventLog& log) : log_(log) {}
 
-  void BoomInit(int16_t sx, int16_t sy) override;
-  void DropInit() override;
-  void DropAdd(int16_t x, int16_t y, int16_t color) override;
-  void WaterPointInit(double x, double y) override;
+  void BoomInit(int16_t sx, int16_t sy) override {
+    log_.push_back("boom " + std::to_string(sx) + "," + std::to_string(sy));
+  }
+  void DropInit() override { log_.push_back("drop init"); }
+  void DropAdd(int16_t x, int16_t y, int16_t color) override {
+    log_.push_back("drop " + std::to_string(x) + "," + std::to_string(y) + " c" +
+                   std::to_string(color));
+  }
+  void WaterPointInit(double x, double y) override {
+    std::ostringstream text;
+    text << "splash " << x << "," << y;
+    log_.push_back(text.str());
+  }
 
  private:
   EventLog& log_;

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/ScreenTest.h"
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <string>
 
 #include "graphics/GDIPLUSLib.h"
 #include "graphics/HandCursor.h"
@@ -17,9 +20,9 @@ namespace fs = std::filesystem;
 
 void WriteTestPictures(const fs::path& res) {
   fs::create_directories(res / "sound");
-  auto at = [&](const char* name) { return (res / name).string(); };
+  auto at = [&](const std::string& name) { return (res / name).string(); };
   for (int i = 0; i < 9; ++i) {
-    WriteSolidPicture(at(("b" + std::to_string(i) + ".png").c_str()), 30, 30,
+    WriteSolidPicture(at("b" + std::to_string(i) + ".png"), 30, 30,
                       QColor::fromRgba(ScreenTest::BallColour(i + 1)));
   }
   WriteSolidPicture(at("Bg.png"), 800, 600, QColor::fromRgba(ScreenTest::SeaColour));
@@ -38,12 +41,25 @@ void WriteTestPictures(const fs::path& res) {
                  [](int x, int y) { return QColor(40 * (x / 48), 40 * (y / 48), 90); });
   }
   for (int i = 1; i <= 4; ++i) {
-    WriteSolidPicture(at(("s" + std::to_string(i) + ".png").c_str()), 20, 20, Qt::transparent);
+    WriteSolidPicture(at("s" + std::to_string(i) + ".png"), 20, 20, Qt::transparent);
   }
   WritePicture(at("222.bmp"), 64, 64, [](int x, int y) {
     return x >= 10 && x < 48 && y >= 10 && y < 48 ? QColor(255, 0, 0) : QColor(255, 0, 255);
   });
   fs::create_directory_symlink(fs::path(MARLQUIN_TEST_RES_DIR) / "fonts", res / "fonts");
+}
+
+// The pictures are written once for the whole run; each test's folder links to them.
+const fs::path& TestPictures() {
+  static const struct Folder {
+    fs::path path = fs::temp_directory_path() / ("marlquin-pictures-" + std::to_string(getpid()));
+    Folder() { WriteTestPictures(path / "res"); }
+    ~Folder() {
+      std::error_code ignored;
+      fs::remove_all(path, ignored);
+    }
+  } folder;
+  return folder.path;
 }
 
 }  // namespace
@@ -56,16 +72,11 @@ uint32_t ScreenTest::BallColour(int value) {
 void ScreenTest::SetUp() {
   GameTest::SetUp();
   fs::remove(folder / "res");
-  WriteTestPictures(folder / "res");
+  fs::create_directory_symlink(TestPictures() / "res", folder / "res");
   StartGraphics();
   Startup();
   SetFont("Arial Black", 12, Regular);
   SetTextColor(0, 25, 25, 255);
-}
-
-void ScreenTest::TearDown() {
-  Screens.fill(nullptr);
-  GameTest::TearDown();
 }
 
 void ScreenTest::StartGame(double first, double second) {
@@ -77,7 +88,10 @@ void ScreenTest::StartGame(double first, double second) {
   CurScreen = ScreenPlay;
 }
 
-void ScreenTest::Tick() { Screens[CurScreen]->Draw(); }
+void ScreenTest::Tick() {
+  Screens[CurScreen]->Draw();
+  ExpectTheWholeFrame("a tick");
+}
 
 void ScreenTest::MoveTo(int16_t x, int16_t y) {
   ResetCursor();
@@ -111,6 +125,18 @@ bool ScreenTest::ShowsText(const QRect& area, uint32_t background, int16_t x, in
     SetTextColor(colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF, colour >> 24);
     DrawText(x, y, text);
   });
+}
+
+void ScreenTest::ExpectButton(const ButtonPlace& button, uint32_t textColour) {
+  SCOPED_TRACE(button.caption);
+  constexpr uint32_t UpFace = 0xFFC8C8C8;  // the test sheet's pointer-away, up cell
+  EXPECT_EQ(BackBufferPixel(button.left + 1, button.top + 1), UpFace);
+  EXPECT_EQ(BackBufferPixel(button.left + 148, button.top + 38), UpFace);
+  EXPECT_NE(BackBufferPixel(button.left + 150, button.top + 20), UpFace);
+  const auto captionX =
+      static_cast<int16_t>(button.left + 75 - 5 * std::string(button.caption).size());
+  EXPECT_TRUE(ShowsText(QRect(button.left + 2, button.top + 2, 146, 36), UpFace, captionX,
+                        static_cast<int16_t>(button.top + 5), button.caption, 12, textColour));
 }
 
 }  // namespace marlquin::test

@@ -11,17 +11,26 @@
 #include <functional>
 #include <string>
 
+#include "graphics/GDIPLUSLib.h"
 #include "tests/support/GameTest.h"
+#include "tests/support/Pictures.h"
 
 namespace marlquin::test {
+
+struct ButtonPlace {
+  const char* caption;
+  int16_t left, top;
+};
 
 class ScreenTest : public GameTest {
  public:
   // The solid colour a ball picture of value 1..9 is drawn with.
   static uint32_t BallColour(int value);
   static constexpr uint32_t SeaColour = 0xFF102040;
+  static constexpr uint32_t DarkOlive = 0xFF191900;  // the window's start-up text colour
 
-  // One tick as the window runs it, without the push check.
+  // One tick as the window runs it, without the push check; what it painted is checked
+  // against painting the whole frame.
   static void Tick();
   // The window's handling of a click at (x, y).
   static void Click(int16_t x, int16_t y);
@@ -33,13 +42,15 @@ class ScreenTest : public GameTest {
   // The same for a text in Arial Black of the given size and ARGB colour at (x, y).
   static bool ShowsText(const QRect& area, uint32_t background, int16_t x, int16_t y,
                         const std::string& text, float points, uint32_t colour);
+  // A 150 x 40 text button's up face, and its 12-point caption centred on ten pixels a
+  // character.
+  static void ExpectButton(const ButtonPlace& button, uint32_t textColour);
 
  protected:
   // A new game whose board is all colour 1 in rows 0..3, with the two given starting
   // colours' random draws; the play screen is made current.
   void StartGame(double first = 0.0, double second = 0.9);
   void SetUp() override;
-  void TearDown() override;
 };
 
 }  // namespace marlquin::test

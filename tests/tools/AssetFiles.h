@@ -17,24 +17,18 @@ std::filesystem::path ResFolder();
 // The picture in straight ARGB; a null image when it cannot be decoded.
 QImage Picture(const std::string& name);
 
+// A sound as the game hears it, decoded by SDL_mixer: 44.1 kHz 16-bit stereo.
 struct Pcm {
-  int channels = 0;
-  int sampleRate = 0;
-  int bitsPerSample = 0;
-  std::vector<int16_t> samples;  // interleaved
+  std::vector<int16_t> samples;  // left and right interleaved
 
-  size_t Frames() const { return channels ? samples.size() / channels : 0; }
-  double Seconds() const { return sampleRate ? static_cast<double>(Frames()) / sampleRate : 0.0; }
+  size_t Frames() const { return samples.size() / 2; }
+  double Seconds() const { return Frames() / 44100.0; }
 };
-
-// A 16-bit PCM WAV file read by hand; channels 0 when the file is not one.
-Pcm ReadWav(const std::filesystem::path& file);
-
-// The sound decoded by SDL_mixer, as the game hears it: 44.1 kHz 16-bit stereo.
 Pcm DecodeForGame(const std::string& name);
 
 double PeakOf(const Pcm& pcm);  // 0..1 of full scale
-double RmsOf(const Pcm& pcm);
+// Root mean square of the left channel over frames from firstFrame on, 0..1 of full scale.
+double RmsOf(const Pcm& pcm, size_t firstFrame = 0, size_t frames = SIZE_MAX);
 
 // Runs the generator into a fresh temporary folder; the folder is empty on failure.
 std::filesystem::path GenerateInto(const std::string& folderName, const std::string& fontPath);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -51,38 +50,12 @@ TEST(AssetSet, TwoRunsWriteTheSameFilesByteForByte) {
   const fs::path first = GenerateInto("first", MARLQUIN_ASSETGEN_FONT);
   const fs::path second = GenerateInto("second", MARLQUIN_ASSETGEN_FONT);
   ASSERT_TRUE(fs::exists(first) && fs::exists(second)) << "the generator failed";
-  const std::set<std::string> files = FilesIn(first);
-  EXPECT_EQ(files, ExpectedFiles);
-  EXPECT_EQ(FilesIn(second), files);
-  for (const std::string& name : files) {
+  EXPECT_EQ(FilesIn(first), ExpectedFiles);
+  EXPECT_EQ(FilesIn(second), ExpectedFiles);
+  for (const std::string& name : FilesIn(first))
     EXPECT_TRUE(FileBytes(first / name) == FileBytes(second / name)) << name << " differs";
-  }
   fs::remove_all(first);
   fs::remove_all(second);
-}
-
-TEST(AssetSet, GeneratorRefusesToRunWithoutAnOutputFolder) {
-  const std::string program = std::string("\"") + MARLQUIN_ASSETGEN_PROGRAM + "\"";
-  EXPECT_NE(std::system((program + " 2>/dev/null").c_str()), 0);
-  EXPECT_NE(std::system((program + " --font x.ttf 2>/dev/null").c_str()), 0);
-  EXPECT_NE(std::system((program + " --out 2>/dev/null").c_str()), 0);
-}
-
-// Two runs in the same second would not show a time stamp; the chunks themselves do.
-TEST(AssetSet, PngFilesCarryNoTimeOrTextChunks) {
-  for (const std::string& name : ExpectedFiles) {
-    if (!name.ends_with(".png")) continue;
-    const std::vector<uint8_t> bytes = FileBytes(ResFolder() / name);
-    ASSERT_GT(bytes.size(), 8u) << name;
-    for (size_t at = 8; at + 8 <= bytes.size();) {
-      const uint32_t length = static_cast<uint32_t>(bytes[at]) << 24 | bytes[at + 1] << 16 |
-                              bytes[at + 2] << 8 | bytes[at + 3];
-      const std::string type(bytes.begin() + at + 4, bytes.begin() + at + 8);
-      EXPECT_TRUE(type == "IHDR" || type == "pHYs" || type == "IDAT" || type == "IEND")
-          << name << " has a " << type << " chunk";
-      at += 12 + length;
-    }
-  }
 }
 
 TEST(AssetSet, MissingFontFileStillGivesTheWholeSet) {
