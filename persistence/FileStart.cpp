@@ -3,14 +3,19 @@
 #include "persistence/FileStart.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace marlquin {
 
 // Plain C streams: the C++ stream buffers throw on a read error such as a folder's.
-std::optional<std::string> ReadFileStart(const std::string& path, size_t limit) {
+std::optional<std::string> ReadFileStart(const std::string& path, size_t limit,
+                                         std::error_code* reason) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
+  if (file == nullptr) {
+    if (reason) *reason = std::error_code(errno, std::generic_category());
+    return std::nullopt;
+  }
   std::string bytes;
   char buffer[4096];
   for (size_t n;
@@ -18,9 +23,12 @@ std::optional<std::string> ReadFileStart(const std::string& path, size_t limit) 
        (n = std::fread(buffer, 1, std::min(sizeof buffer, limit - bytes.size()), file)) > 0;) {
     bytes.append(buffer, n);
   }
-  const bool failed = std::ferror(file) != 0;
+  const int failure = std::ferror(file) != 0 ? errno : 0;
   std::fclose(file);
-  if (failed) return std::nullopt;
+  if (failure != 0) {
+    if (reason) *reason = std::error_code(failure, std::generic_category());
+    return std::nullopt;
+  }
   return bytes;
 }
 

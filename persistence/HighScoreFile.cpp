@@ -63,7 +63,12 @@ std::optional<std::string> SaveHighScores() {
   }
   // Rows the game could not read would be lost for good.
   const std::string read = DataFileToRead(FileLiteral);
-  const std::optional<std::string> old = ReadFileStart(read, MostTableBytes + 1);
+  std::error_code unread;
+  const std::optional<std::string> old = ReadFileStart(read, MostTableBytes + 1, &unread);
+  if (!old && unread != std::errc::no_such_file_or_directory) {
+    return "The high scores were not written: " + read + " could not be read (" + unread.message() +
+           "), so it was left as it is.";
+  }
   if (old && old->size() > MostTableBytes) {
     return "The high scores were not written: " + read + " is longer than the " +
            std::to_string(MostTableBytes) + " bytes the game reads, so it was left as it is.";

@@ -144,9 +144,11 @@ void SaveGame() {
 bool LoadGame() {
   const std::string path = AskOpenGameFile();
   if (path.empty()) return false;
-  const std::optional<std::string> bytes = ReadFileStart(path, SavedGameBytes);
+  std::error_code unread;
+  const std::optional<std::string> bytes = ReadFileStart(path, SavedGameBytes, &unread);
   if (!bytes) {
-    Tell("The file " + path + " could not be read.", Platform::Icon::Warning);
+    Tell("The file " + path + " could not be read (" + unread.message() + ").",
+         Platform::Icon::Warning);
     return false;
   }
   if (!DecodeSavedGame(*bytes)) {

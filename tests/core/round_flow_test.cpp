@@ -119,7 +119,7 @@ TEST_F(RoundFlow, AHighScoreThatCannotBeWrittenIsReportedWithTheFileAndTheReason
   const ShownMessage& failure = fake.messages[1];
   EXPECT_EQ(failure.icon, Platform::Icon::Warning);
   EXPECT_NE(failure.text.find(InFolder("Bubble.rec")), std::string::npos) << failure.text;
-  EXPECT_NE(failure.text.find("Is a directory"), std::string::npos) << failure.text;
+  EXPECT_NE(failure.text.find("(Is a directory)"), std::string::npos) << failure.text;
   EXPECT_TRUE(std::filesystem::is_directory(InFolder("Bubble.rec")));
   EXPECT_EQ(fake.endCount, 1);
 }

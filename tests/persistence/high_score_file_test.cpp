@@ -125,6 +125,16 @@ TEST_F(HighScoreFile, FailedSaveLeavesTheOldFileWholeAndTheTableAsItWas) {
   EXPECT_NE(SaveHighScores(), std::nullopt);
   EXPECT_EQ(FileText("Bubble.rec"), "kept\r\n");
   EXPECT_EQ(HighScores[0][0], "Zed");
+
+  // A table there that cannot be read is not replaced by one made without it.
+  std::filesystem::remove(InFolder("Bubble.rec"));
+  std::filesystem::create_directory_symlink(InFolder("save"), InFolder("Bubble.rec"));
+  const std::optional<std::string> refused = SaveHighScores();
+  ASSERT_NE(refused, std::nullopt);
+  EXPECT_NE(refused->find(InFolder("Bubble.rec") + " could not be read (Is a directory)"),
+            std::string::npos)
+      << *refused;
+  EXPECT_TRUE(std::filesystem::is_symlink(InFolder("Bubble.rec")));
 }
 
 }  // namespace

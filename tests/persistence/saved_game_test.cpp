@@ -131,7 +131,8 @@ TEST_F(SavedGame, FilesThatAreNotSavedGamesAreRefusedWithAMessageAndTheGameUntou
     EXPECT_EQ(fake.messages[0].icon, Platform::Icon::Warning) << name;
     EXPECT_NE(fake.messages[0].text.find(InFolder(name)), std::string::npos) << name;
   }
-  EXPECT_NE(fake.messages[0].text.find("could not be read"), std::string::npos) << "a folder";
+  EXPECT_NE(fake.messages[0].text.find("could not be read (Is a directory)"), std::string::npos)
+      << "a folder";
 }
 
 TEST_F(SavedGame, FailedSaveIsReportedAndTheOldFileKept) {
