@@ -6,8 +6,6 @@
 // it watches, so that the program can be started, then "frame SECONDS" with the time of
 // that drawing in seconds since the epoch.
 #include <poll.h>
-#include <xcb/damage.h>
-#include <xcb/xcb.h>
 
 #include <chrono>
 #include <cstdio>
@@ -16,13 +14,9 @@
 #include <memory>
 #include <string>
 
-namespace {
+#include "bench/live/DamageConnection.h"
 
-struct FreeDeleter {
-  void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
+namespace {
 
 double EpochSeconds() {
   return std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
@@ -63,21 +57,9 @@ int main(int argc, char** argv) {
   const auto sampleX = static_cast<int16_t>(std::atoi(argv[3]));
   const auto sampleY = static_cast<int16_t>(std::atoi(argv[4]));
 
-  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-  if (xcb_connection_has_error(connection)) {
-    std::fprintf(stderr, "cannot connect to the X server\n");
-    return 1;
-  }
-  const xcb_query_extension_reply_t* damage = xcb_get_extension_data(connection, &xcb_damage_id);
-  Reply<xcb_damage_query_version_reply_t> version(
-      damage && damage->present
-          ? xcb_damage_query_version_reply(connection, xcb_damage_query_version(connection, 1, 1),
-                                           nullptr)
-          : nullptr);
-  if (!version) {
-    std::fprintf(stderr, "the X server has no DAMAGE extension\n");
-    return 1;
-  }
+  xcb_connection_t* connection = ConnectWithDamage();
+  if (connection == nullptr) return 1;
+  const uint8_t damageNotify = DamageNotifyType(connection);
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
   const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
   xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
@@ -102,7 +84,7 @@ int main(int argc, char** argv) {
         xcb_damage_create(connection, xcb_generate_id(connection), window,
                           XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
         xcb_flush(connection);
-      } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY && window != XCB_NONE) {
+      } else if (type == damageNotify && window != XCB_NONE) {
         if (ShowsBlack(connection, window, sampleX, sampleY)) continue;
         std::printf("frame %.6f\n", arrived);
         xcb_disconnect(connection);

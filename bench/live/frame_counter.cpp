@@ -4,23 +4,19 @@
 // (bursts of drawing at least a few milliseconds apart) and the pixels drawn, over a
 // number of seconds. Prints "frames N pixels P".
 #include <poll.h>
-#include <xcb/damage.h>
-#include <xcb/xcb.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "bench/live/DamageConnection.h"
+
 namespace {
 
 // The drawing of one frame reaches the server within a millisecond or two; ticks are
 // 22 ms apart.
 constexpr uint32_t FrameGapMilliseconds = 8;
-
-struct FreeDeleter {
-  void operator()(void* p) const { std::free(p); }
-};
 
 }  // namespace
 
@@ -32,21 +28,9 @@ int main(int argc, char** argv) {
   const auto window = static_cast<xcb_window_t>(std::strtoul(argv[1], nullptr, 0));
   const double seconds = std::strtod(argv[2], nullptr);
 
-  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-  if (xcb_connection_has_error(connection)) {
-    std::fprintf(stderr, "cannot connect to the X server\n");
-    return 1;
-  }
-  const xcb_query_extension_reply_t* damage = xcb_get_extension_data(connection, &xcb_damage_id);
-  std::unique_ptr<xcb_damage_query_version_reply_t, FreeDeleter> version(
-      damage && damage->present
-          ? xcb_damage_query_version_reply(connection, xcb_damage_query_version(connection, 1, 1),
-                                           nullptr)
-          : nullptr);
-  if (!version) {
-    std::fprintf(stderr, "the X server has no DAMAGE extension\n");
-    return 1;
-  }
+  xcb_connection_t* connection = ConnectWithDamage();
+  if (connection == nullptr) return 1;
+  const uint8_t damageNotify = DamageNotifyType(connection);
   const xcb_damage_damage_t watch = xcb_generate_id(connection);
   xcb_damage_create(connection, watch, window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
   xcb_flush(connection);
@@ -61,9 +45,8 @@ int main(int argc, char** argv) {
        now = std::chrono::steady_clock::now()) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
     poll(&input, 1, static_cast<int>(left) + 1);
-    while (
-        std::unique_ptr<xcb_generic_event_t, FreeDeleter> event{xcb_poll_for_event(connection)}) {
-      if ((event->response_type & 0x7F) != damage->first_event + XCB_DAMAGE_NOTIFY) continue;
+    while (Reply<xcb_generic_event_t> event{xcb_poll_for_event(connection)}) {
+      if ((event->response_type & 0x7F) != damageNotify) continue;
       const auto* notify = reinterpret_cast<const xcb_damage_notify_event_t*>(event.get());
       pixels += static_cast<long long>(notify->area.width) * notify->area.height;
       if (!seen || notify->timestamp - last > FrameGapMilliseconds) ++frames;
