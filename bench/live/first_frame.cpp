@@ -68,34 +68,26 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
 
   xcb_window_t window = XCB_NONE;
-  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  pollfd input{xcb_get_file_descriptor(connection), POLLIN, 0};
-  for (auto now = std::chrono::steady_clock::now(); now < end;
-       now = std::chrono::steady_clock::now()) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
-    poll(&input, 1, static_cast<int>(left) + 1);
-    while (Reply<xcb_generic_event_t> event{xcb_poll_for_event(connection)}) {
-      const double arrived = EpochSeconds();
-      const uint8_t type = event->response_type & 0x7F;
-      if (type == XCB_MAP_NOTIFY && window == XCB_NONE) {
-        const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
-        if (Title(connection, map->window) != title) continue;
-        window = map->window;
-        xcb_damage_create(connection, xcb_generate_id(connection), window,
-                          XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
-        xcb_flush(connection);
-      } else if (type == damageNotify && window != XCB_NONE) {
-        if (ShowsBlack(connection, window, sampleX, sampleY)) continue;
-        std::printf("frame %.6f\n", arrived);
-        xcb_disconnect(connection);
-        return 0;
-      }
+  const Watch watched = WatchEvents(connection, seconds, [&](const xcb_generic_event_t& event) {
+    const double arrived = EpochSeconds();
+    const uint8_t type = event.response_type & 0x7F;
+    if (type == XCB_MAP_NOTIFY && window == XCB_NONE) {
+      const auto& map = reinterpret_cast<const xcb_map_notify_event_t&>(event);
+      if (Title(connection, map.window) != title) return Watch::Continue;
+      window = map.window;
+      xcb_damage_create(connection, xcb_generate_id(connection), window,
+                        XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+      xcb_flush(connection);
+    } else if (type == damageNotify && window != XCB_NONE &&
+               !ShowsBlack(connection, window, sampleX, sampleY)) {
+      std::printf("frame %.6f\n", arrived);
+      return Watch::Done;
     }
-    if (xcb_connection_has_error(connection)) {
-      std::fprintf(stderr, "lost the X server\n");
-      return 1;
-    }
-  }
+    return Watch::Continue;
+  });
+  xcb_disconnect(connection);
+  if (watched == Watch::Done) return 0;
+  if (watched == Watch::Lost) return 1;
   std::fprintf(stderr, "no frame of \"%s\" within %g s\n", title.c_str(), seconds);
   return 1;
 }

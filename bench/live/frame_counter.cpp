@@ -39,25 +39,16 @@ int main(int argc, char** argv) {
   long long pixels = 0;
   bool seen = false;
   uint32_t last = 0;
-  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  pollfd input{xcb_get_file_descriptor(connection), POLLIN, 0};
-  for (auto now = std::chrono::steady_clock::now(); now < end;
-       now = std::chrono::steady_clock::now()) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
-    poll(&input, 1, static_cast<int>(left) + 1);
-    while (Reply<xcb_generic_event_t> event{xcb_poll_for_event(connection)}) {
-      if ((event->response_type & 0x7F) != damageNotify) continue;
-      const auto* notify = reinterpret_cast<const xcb_damage_notify_event_t*>(event.get());
-      pixels += static_cast<long long>(notify->area.width) * notify->area.height;
-      if (!seen || notify->timestamp - last > FrameGapMilliseconds) ++frames;
-      seen = true;
-      last = notify->timestamp;
-    }
-    if (xcb_connection_has_error(connection)) {
-      std::fprintf(stderr, "lost the X server\n");
-      return 1;
-    }
-  }
+  const Watch watched = WatchEvents(connection, seconds, [&](const xcb_generic_event_t& event) {
+    if ((event.response_type & 0x7F) != damageNotify) return Watch::Continue;
+    const auto& notify = reinterpret_cast<const xcb_damage_notify_event_t&>(event);
+    pixels += static_cast<long long>(notify.area.width) * notify.area.height;
+    if (!seen || notify.timestamp - last > FrameGapMilliseconds) ++frames;
+    seen = true;
+    last = notify.timestamp;
+    return Watch::Continue;
+  });
+  if (watched == Watch::Lost) return 1;
   std::printf("frames %ld pixels %lld\n", frames, pixels);
   xcb_disconnect(connection);
   return 0;
