@@ -49,7 +49,12 @@ class PictureView final : public QWidget {
   // in a tick of more than 4,096 calls).
   void Show(const QImage& frame, const QRegion& changed) {
     frame_ = &frame;
-    if (!changed.isEmpty()) repaint(changed);
+    if (changed.isEmpty()) return;
+    // A new screen changes the whole picture. Repainting the window's strip beside it in the
+    // same paint lets Qt send the display its buffer as it stands; an area narrower than the
+    // window it would first copy into a buffer of its own, kept for the rest of the run.
+    if (changed == QRegion(rect())) form_->update(QRegion(form_->rect()) - geometry());
+    repaint(changed);
   }
 
  protected:

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
@@ -242,8 +243,19 @@ TEST_F(MainWindow, TheWindowShowsEveryPresentedFrameExactlyWhateverChanged) {
   const BrushHandle red = MakeBrush(0, 0, 255, 255);
   const BrushHandle sea = MakeBrush(80, 48, 16, 255);
 
+  // A new screen repaints the window's own strip beside the picture too: Qt then sends the
+  // display its buffer as it stands instead of first copying the picture's area aside.
+  struct PaintedAreas : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+      return false;
+    }
+  } windowPainted;
+  window.installEventFilter(&windowPainted);
   window.Timer1_Timer();
   expectShown("the menu");
+  EXPECT_EQ(windowPainted.painted, QRegion(window.rect()) - QRect(0, 0, 800, 600));
   // Four in a row: at 1.25 and 1.75 each begins at another fraction of a device pixel.
   for (int16_t i = 0; i < 4; ++i) {
     FillRect(400 + i, 300 + i, 1, 1, red);
