@@ -4,8 +4,8 @@
 # The install distributions make: DESTDIR=T cmake --install BUILD --prefix P, for P = /usr
 # and /app, with the command expected in P/$2. T holds P alone, P only the usual folders:
 # the command a relative link to the program, the pictures, sounds and font beside the
-# program, and the desktop entry, icon, metainfo, manual and licence, the validators
-# content. Then the game started from T/P, as an unprivileged user with a home of its own,
+# program, and the desktop entry, icon, metainfo, manual and licence, which the validators
+# accept. Then the game started from T/P, as an unprivileged user with a home of its own,
 # draws its menu from its own pictures, reads every file it needs, and writes nothing into T.
 source "$(dirname "$0")/../e2e/game_under_xvfb.sh"
 source "$(dirname "$0")/validate.sh"
