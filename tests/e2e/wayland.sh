@@ -51,12 +51,19 @@ draws_on
 grep -q 'create_buffer(new id wl_buffer@[0-9]*, 0, 801, 601,' "$LOG" || fail "no 801 x 601 window"
 
 if [ "$BACKEND" = x11 ]; then
-  # desktop-shell places the window anywhere. The pointer starts in the middle of the
-  # screen, over the window wherever it went; where the game was told it is gives the way
-  # from the screen's pixels to the picture's.
-  for _ in $(seq 100); do grep -qE 'wl_pointer@[0-9]+\.enter\(' "$LOG" && break; sleep 0.1; done
-  read -r x y < <(grep -oE 'wl_pointer@[0-9]+\.enter\(.*' "$LOG" | tail -n1 |
-    sed -E 's/.*, ([0-9]+)\.[0-9]+, ([0-9]+)\.[0-9]+\)$/\1 \2/')
+  # desktop-shell places the window anywhere, even partly off the screen, and weston tells
+  # a surface of the pointer only once the pointer moves. So the pointer visits points
+  # across the screen until the game is told it entered; where the game was told it is
+  # gives the way from the screen's pixels to the picture's.
+  for point in "300 300" "700 300" "300 600" "700 600" "512 384" "100 100" "900 700"; do
+    xdotool mousemove $point
+    for _ in $(seq 5); do
+      grep -qE 'wl_pointer@[0-9]+\.enter\(' "$LOG" && break 2
+      sleep 0.1
+    done
+  done
+  read -r x y < <(grep -oE 'wl_pointer@[0-9]+\.(enter|motion)\(.*' "$LOG" | tail -n1 |
+    sed -E 's/.*, ([0-9]+)\.[0-9]+, ([0-9]+)\.[0-9]+\)$/\1 \2/') || true
   [ -n "$y" ] || fail "the game was never told where the pointer is"
   eval "$(xdotool getmouselocation --shell)"
   clicked_at=$(wc -l < "$LOG")
