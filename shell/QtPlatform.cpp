@@ -8,10 +8,13 @@
 #include <QDate>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTime>
+#include <QValidator>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,6 +28,24 @@ std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
+
+// Cuts what is typed or pasted to the bytes the caller keeps, so the box shows the text as
+// it will stand.
+class ByteLimit final : public QValidator {
+ public:
+  ByteLimit(size_t maxBytes, QObject* parent) : QValidator(parent), maxBytes_(maxBytes) {}
+  State validate(QString& input, int& cursor) const override {
+    const std::string text = input.toStdString();
+    if (text.size() > maxBytes_) {
+      input = QString::fromStdString(CutToWholeCharacters(text, maxBytes_));
+      cursor = std::min(cursor, static_cast<int>(input.size()));
+    }
+    return Acceptable;
+  }
+
+ private:
+  size_t maxBytes_;
+};
 
 }  // namespace
 
@@ -58,11 +79,13 @@ Platform::Answer QtPlatform::MessageBox(const std::string& text, const std::stri
 }
 
 std::string QtPlatform::InputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultText) {
-  bool accepted = false;
-  const QString text = QInputDialog::getText(window_, Q(title), Q(prompt), QLineEdit::Normal,
-                                             Q(defaultText), &accepted);
-  return accepted ? text.toStdString() : std::string();
+                                 const std::string& defaultText, size_t maxBytes) {
+  QInputDialog dialog(window_);
+  dialog.setWindowTitle(Q(title));
+  dialog.setLabelText(Q(prompt));
+  dialog.setTextValue(Q(defaultText));
+  dialog.findChild<QLineEdit*>()->setValidator(new ByteLimit(maxBytes, &dialog));
+  return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 
 std::optional<std::string> QtPlatform::OpenFileDialog(const std::string& title,

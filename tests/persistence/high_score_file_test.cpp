@@ -80,27 +80,6 @@ TEST_F(HighScoreFile, FieldsEndAtCrAndWhatTheFileDoesNotReachKeepsItsValue) {
   }
 }
 
-TEST_F(HighScoreFile, NoTableIsWrittenOverAFileOrIntoAFileLongerThanIsRead) {
-  FillTable("old");
-  const std::string huge = "Ann\r\n" + std::string(10 << 20, '9') + "\r\nlate\r\n";
-  WriteRec(huge);
-  LoadHighScores();
-  HighScores[0][1] = "000900";  // a table that fits, but rows of the file were never read
-  const std::optional<std::string> refused = SaveHighScores();
-  ASSERT_NE(refused, std::nullopt);
-  EXPECT_NE(refused->find(InFolder("Bubble.rec")), std::string::npos) << *refused;
-  EXPECT_EQ(FileText("Bubble.rec"), huge);
-
-  std::string whole = "Ann\r\n" + std::string(4063, '9');
-  for (int line = 2; line <= 15; ++line) whole += "\r\n";  // 4096 bytes, all of it read
-  WriteRec(whole);
-  LoadHighScores();
-  EXPECT_EQ(SaveHighScores(), std::nullopt);
-  HighScores[4][0] = "x";  // one byte more than is read back
-  EXPECT_NE(SaveHighScores(), std::nullopt);
-  EXPECT_EQ(FileText("Bubble.rec"), whole);
-}
-
 TEST_F(HighScoreFile, ALongNameIsCutAtACharacterBoundary) {
   std::string euros;
   for (int i = 0; i < 100; ++i) euros += "\u20ac";  // three bytes each
@@ -116,25 +95,6 @@ TEST(ScoreField, CountsAsTheNumberItsLeadingDigitsMake) {
                 {"  42 points", 42}, {"\t+7", 7},          {"-15", -15}, {"12x34", 12},
                 {"0x1F", 0},         {"9\n9", 9}};
   for (const auto& f : fields) EXPECT_EQ(NumericValue(f.field), f.value) << f.field;
-}
-
-TEST_F(HighScoreFile, FailedSaveLeavesTheOldFileWholeAndTheTableAsItWas) {
-  WriteRec("kept\r\n");
-  std::filesystem::create_directory(InFolder("Bubble.rec.tmp"));  // blocks the new table
-  HighScores[0] = {"Zed", "000900", "d"};
-  EXPECT_NE(SaveHighScores(), std::nullopt);
-  EXPECT_EQ(FileText("Bubble.rec"), "kept\r\n");
-  EXPECT_EQ(HighScores[0][0], "Zed");
-
-  // A table there that cannot be read is not replaced by one made without it.
-  std::filesystem::remove(InFolder("Bubble.rec"));
-  std::filesystem::create_directory_symlink(InFolder("save"), InFolder("Bubble.rec"));
-  const std::optional<std::string> refused = SaveHighScores();
-  ASSERT_NE(refused, std::nullopt);
-  EXPECT_NE(refused->find(InFolder("Bubble.rec") + " could not be read (Is a directory)"),
-            std::string::npos)
-      << *refused;
-  EXPECT_TRUE(std::filesystem::is_symlink(InFolder("Bubble.rec")));
 }
 
 }  // namespace
