@@ -322,5 +322,17 @@ TEST_F(PlayerFiles, EveryFolderStateKeepsEveryFileAndEveryScoreOrSaysWhy) {
   for (const std::string& failure : found) ADD_FAILURE() << failure;
 }
 
+// One table write and one save over existing files, for tests/persistence/inject.sh, which
+// fails their system calls: it prints what the player was told.
+TEST_F(PlayerFiles, OneTableWriteAndOneSave) {
+  const char* dir = std::getenv("MARLQUIN_INJECT_DIR");
+  if (dir == nullptr) GTEST_SKIP() << "run by inject.sh";
+  fake.programFolder = dir;
+  GameOverWith(4200, "Ann");
+  fake.fileAnswers = {std::string(dir) + "/save/old.sv"};
+  SaveGame();
+  for (const ShownMessage& told : fake.messages) std::cout << "told: " << told.text << "\n";
+}
+
 }  // namespace
 }  // namespace marlquin::test
