@@ -11,7 +11,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -56,7 +55,6 @@ class FakePlatform final : public Platform {
   std::string shortDate = "05/12/2026";
   std::string yymmdd = "26-12-05";
   std::string programFolder;
-  std::set<std::string> readOnlyFolders;
   std::map<std::string, std::string> environment;
 
   Answer MessageBox(const std::string& text, const std::string& title, Buttons buttons,
@@ -93,7 +91,7 @@ class FakePlatform final : public Platform {
   void SetPointerVisible(bool visible) override { pointerVisible = visible; }
   std::string ProgramFolder() override { return programFolder; }
   bool CanWriteIn(const std::string& folder) override {
-    return !readOnlyFolders.contains(folder) && access(folder.c_str(), W_OK | X_OK) == 0;
+    return access(folder.c_str(), W_OK | X_OK) == 0;
   }
   std::optional<std::string> Environment(const std::string& name) override {
     const auto found = environment.find(name);
