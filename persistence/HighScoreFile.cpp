@@ -49,7 +49,8 @@ void LoadHighScores() {
   std::error_code unread;
   const std::optional<std::string> file = ReadFileStart(path, MostTableBytes, &unread);
   if (!file) {
-    if (unread != std::errc::no_such_file_or_directory) ReportUnreadableFile(path, unread.message());
+    if (unread != std::errc::no_such_file_or_directory)
+      ReportUnreadableFile(path, unread.message());
     return;
   }
   const std::string& bytes = *file;
