@@ -8,13 +8,10 @@
 #include <QDate>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTime>
-#include <QValidator>
 #include <QWidget>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -28,24 +25,6 @@ std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
-
-// Cuts what is typed or pasted to the bytes the caller keeps, so the box shows the text as
-// it will stand.
-class ByteLimit final : public QValidator {
- public:
-  ByteLimit(size_t maxBytes, QObject* parent) : QValidator(parent), maxBytes_(maxBytes) {}
-  State validate(QString& input, int& cursor) const override {
-    const std::string text = input.toStdString();
-    if (text.size() > maxBytes_) {
-      input = QString::fromStdString(CutToWholeCharacters(text, maxBytes_));
-      cursor = std::min(cursor, static_cast<int>(input.size()));
-    }
-    return Acceptable;
-  }
-
- private:
-  size_t maxBytes_;
-};
 
 }  // namespace
 
@@ -84,7 +63,15 @@ std::string QtPlatform::InputBox(const std::string& prompt, const std::string& t
   dialog.setWindowTitle(Q(title));
   dialog.setLabelText(Q(prompt));
   dialog.setTextValue(Q(defaultText));
-  dialog.findChild<QLineEdit*>()->setValidator(new ByteLimit(maxBytes, &dialog));
+  // What is typed or pasted beyond the bytes the caller keeps is cut at once, so the box
+  // shows the text as it will stand.
+  QObject::connect(
+      &dialog, &QInputDialog::textValueChanged, [&dialog, maxBytes](const QString& text) {
+        const std::string typed = text.toStdString();
+        if (typed.size() > maxBytes) {
+          dialog.setTextValue(QString::fromStdString(CutToWholeCharacters(typed, maxBytes)));
+        }
+      });
   return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 

@@ -176,22 +176,22 @@ save_beside_a_file_named_save() {
   [ "$(cat "$GAME_DIR/save")" = "not a folder" ] || fail "the file named save changed"
 }
 
-long_name() {  # a pasted name of 5120 characters is cut so that the table reads back whole
+long_name() {  # the name box holds no more of a pasted name than the table keeps
   local table="$GAME_DIR/Bubble.rec" kept name="" doubling=()
   for entry in B:000400 C:000300 D:000200 E:000100 F:000050; do
     printf '%s\r\n%s\r\nd\r\n' "${entry%:*}" "${entry#*:}"
   done > "$table"
   kept=$(head -n 12 "$table")
   for _ in $(seq 10); do doubling+=(ctrl+a ctrl+c End ctrl+v); done
-  # 7 bytes doubled to 7168, of which the box takes 255 and a BackSpace leaves 254 (a box
-  # that took it all would leave 255 after the table's cut).
-  name_at_game_over "Annéé" "${doubling[@]}" End BackSpace
+  name_at_game_over "Annéé" "${doubling[@]}"  # 7 bytes, doubled to 7168
   game_ends_within 10 || fail "the game did not end after its game over"
-  # Cut at 256 bytes, inside an é: 36 times Annéé and Ann, 255 bytes, less the last n.
+  # The box cuts each paste at 256 bytes of whole characters: 36 times Annéé and Ann (255
+  # bytes), and of the next copy only its A fits. A box that took it all would leave the
+  # table's cut of the whole: 255 bytes, without that A.
   for _ in $(seq 36); do name+="Annéé"; done
   [ "$(stat -c %s "$table")" -le 4096 ] || fail "the table is longer than the game reads back"
-  [ "$(head -n 2 "$table")" = "$(printf '%sAn\r\n000500\r' "$name")" ] ||
-    fail "the box did not hold the name cut to 255 bytes: $(head -c 300 "$table" | od -c | sed -n 14,20p)"
+  [ "$(head -n 2 "$table")" = "$(printf '%sAnnA\r\n000500\r' "$name")" ] ||
+    fail "the box did not hold the name cut to 256 bytes: $(head -c 300 "$table" | od -c | sed -n 14,20p)"
   [ "$(tail -n 12 "$table")" = "$kept" ] || fail "the other entries were not kept"
 }
 
