@@ -42,6 +42,26 @@ bool NextLine(const std::string& bytes, size_t& pos, std::string& line) {
   return true;
 }
 
+// Why a new table written over what stands at path would lose bytes of it, or nothing when
+// it would not (or nothing stands there): it cannot be read, is longer than is read, has
+// more than the table's lines or a field longer than the table keeps.
+std::optional<std::string> InTheWay(const std::string& path) {
+  std::error_code error;
+  if (!fs::exists(fs::symlink_status(path, error))) return std::nullopt;
+  const std::optional<std::string> old = ReadFileStart(path, MostTableBytes + 1, &error);
+  if (!old) return "it could not be read: " + error.message();
+  if (old->size() > MostTableBytes) {
+    return "it is longer than the " + std::to_string(MostTableBytes) + " bytes the game reads";
+  }
+  size_t pos = 0;
+  std::string field;
+  for (int line = 0; line < 3 * StoredRows && NextLine(*old, pos, field); ++line) {
+    if (field.size() > MostNameBytes) return "it holds a line longer than the game keeps";
+  }
+  if (pos < old->size()) return "it holds more lines than the game keeps";
+  return std::nullopt;
+}
+
 }  // namespace
 
 void LoadHighScores() {
@@ -61,31 +81,6 @@ void LoadHighScores() {
     }
   }
 }
-
-namespace {
-
-// Why a new table written over what stands at path would lose bytes of it, or nothing when
-// it would not (or nothing stands there): it cannot be read, is longer than is read, has
-// more than the table's lines or a field longer than the table keeps.
-std::optional<std::string> InTheWay(const std::string& path) {
-  std::error_code error;
-  if (!fs::exists(fs::symlink_status(path, error))) return std::nullopt;
-  const std::optional<std::string> old = ReadFileStart(path, MostTableBytes + 1, &error);
-  if (!old) return "it could not be read: " + error.message();
-  if (old->size() > MostTableBytes) {
-    return "it is longer than the " + std::to_string(MostTableBytes) + " bytes the game reads";
-  }
-  size_t pos = 0;
-  std::string field;
-  for (int line = 0; line < 3 * StoredRows && NextLine(*old, pos, field);) {
-    if (field.size() > MostNameBytes) return "it holds a line longer than the game keeps";
-    ++line;
-  }
-  if (pos < old->size()) return "it holds more lines than the game keeps";
-  return std::nullopt;
-}
-
-}  // namespace
 
 std::optional<std::string> SaveHighScores() {
   std::string bytes;

@@ -118,7 +118,7 @@ void SaveGame() {
   const MadeFolders made = MakeFolders(folder.value_or(DataFolder()));
   if (!folder) {
     Tell("Your saved games cannot be kept in their usual place: " +
-             (fs::path(DataFolder()) / "save").string() + " is not a folder.",
+             (fs::path(DataFolder()) / SavedGamesName).string() + " is not a folder.",
          Platform::Icon::Warning);
   } else if (made.failure) {
     Tell("Your saved games cannot be kept in their usual place: " + *made.failure + ".",

@@ -45,20 +45,20 @@ std::string DataFileToRead(const std::string& literal) {
 }
 
 std::optional<std::string> SavedGamesFolder() {
-  constexpr char Name[] = "save";
   const fs::path data = DataFolder();
   std::optional<fs::path> found;
   std::error_code error;
   for (fs::directory_iterator it(data, error), end; !error && it != end; it.increment(error)) {
     const std::string name = it->path().filename().string();
     std::error_code notFolder;
-    if (SameIgnoringCase(name, Name) && it->is_directory(notFolder) && (!found || name == Name)) {
+    if (SameIgnoringCase(name, SavedGamesName) && it->is_directory(notFolder) &&
+        (!found || name == SavedGamesName)) {
       found = it->path();
     }
   }
   if (found) return found->string();
-  if (fs::exists(fs::symlink_status(data / Name, error))) return std::nullopt;
-  return (data / Name).string();
+  if (fs::exists(fs::symlink_status(data / SavedGamesName, error))) return std::nullopt;
+  return (data / SavedGamesName).string();
 }
 
 MadeFolders MakeFolders(const std::string& folder) {

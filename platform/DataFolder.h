@@ -26,6 +26,7 @@ std::string DataFileToRead(const std::string& literal);
 // (that spelling first), whatever else carries the name; DataFolder/save while there is
 // none, to be made; nothing when that name is taken by something that is no folder.
 std::optional<std::string> SavedGamesFolder();
+inline constexpr char SavedGamesName[] = "save";
 
 // The outcome of making a folder where it was missing.
 struct MadeFolders {

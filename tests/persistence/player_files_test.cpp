@@ -26,10 +26,9 @@ using Rows = std::vector<std::array<std::string, 3>>;
 constexpr uid_t Nobody = 65534;  // root would read and write whatever the modes say
 const std::string Name = "26-12-05.sv";
 
-std::string Table(const std::string& name) {
+std::string Table(const std::string& name) {  // five entries, scores 900 down to 500
   std::string bytes;
-  for (int score = 900; score > 400; score -= 100)
-    bytes += name + "\r\n000" + std::to_string(score) + "\r\nd\r\n";
+  for (char rank = '9'; rank > '4'; --rank) bytes += name + "\r\n000" + rank + "00\r\nd\r\n";
   return bytes;
 }
 
@@ -82,9 +81,8 @@ class PlayerFiles : public GameTest {
   // Entries of the cell that are new or differ from before, apart from those allowed.
   void OnlyChanged(const std::function<bool(const std::string&)>& allowed) {
     const auto after = Snapshot(cell);
-    for (const auto& [path, entry] : after) {
+    for (const auto& [path, entry] : after)
       Check(allowed(path) || (before.contains(path) && before.at(path) == entry), "new " + path);
-    }
     for (const auto& [path, entry] : before)
       Check(after.contains(path) || allowed(path), "lost " + path);
   }
@@ -138,9 +136,8 @@ class PlayerFiles : public GameTest {
     }
     expected.resize(5);
     std::string asidePath = "(none)";
-    for (const auto& [path, entry] : Snapshot(cell)) {
+    for (const auto& [path, entry] : Snapshot(cell))
       if (path.starts_with(own + ".set-aside-")) asidePath = path;
-    }
     Check(!aside || Snapshot(cell)[asidePath] == before[own], "the table was not set aside whole");
     OnlyChanged([&](const std::string& path) {
       return path == asidePath || path == data.string() || (path == own && !refused);
@@ -161,9 +158,8 @@ class PlayerFiles : public GameTest {
     const bool none = !found.contains(c.saves);
     const bool cannotMake = c.program == "read-only" &&
                             (c.user == "file" || (c.user == "read-only" && c.saves == "missing"));
-    const fs::path proposed = cannotMake ? fs::path(Name)
-                              : none     ? data / Name
-                                         : data / found.at(c.saves) / Name;
+    const fs::path proposed =
+        cannotMake ? fs::path(Name) : data / (none ? "" : found.at(c.saves)) / Name;
     std::map<std::string, std::string> answers = {
         {"save proposed", proposed},
         {"save elsewhere", cell / "elsewhere/mine.sv"},
@@ -179,10 +175,9 @@ class PlayerFiles : public GameTest {
       Check(fake.fileDialogs.size() == 1 && fake.fileDialogs[0].initialPath == proposed.string(),
             "proposed another place");
     } else {
-      Board.fill(0);
-      const std::string untouched = EncodeSavedGame();
+      Board.fill(0);  // so that only a load brings the game back
       const bool there = before.contains(chosen);
-      Check(LoadGame() == there && EncodeSavedGame() == (there ? game : untouched), "not loaded");
+      Check(LoadGame() == there && (EncodeSavedGame() == game) == there, "not loaded");
     }
     const fs::path folderOf = fs::path(chosen).parent_path();
     const bool written = asked && !(fs::exists(folderOf) && access(folderOf.c_str(), W_OK) != 0);
