@@ -57,8 +57,8 @@ void GameOver() {
   platform().MessageBox("Game over", ProgramName, Platform::Buttons::Ok, Platform::Icon::None);
   LoadHighScores();
   if (Score > NumericValue(HighScores[4][1])) {
-    const std::string name =
-        NameForTable(platform().InputBox("Please input your name", "Congratulation", ""));
+    const std::string name = NameForTable(
+        platform().InputBox("Please input your name", "Congratulation", "", MostNameBytes));
     const int row = MakeRoomFor(Score);
     HighScores[row][1] = ZeroFilled(Score);
     HighScores[row][0] = name;

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "persistence/AtomicFile.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+
+#include "platform/Platform.h"
 
 namespace marlquin {
 namespace {
@@ -35,6 +38,25 @@ std::error_code WriteFileAtomically(const std::string& path, const std::string& 
     std::filesystem::remove(temporary, ignored);
   }
   return error;
+}
+
+std::optional<std::string> MoveAside(const std::string& path, const std::string& label,
+                                     std::error_code& error) {
+  const int seconds = static_cast<int>(platform().SecondsSinceMidnight());
+  char time[16];
+  std::snprintf(time, sizeof time, "%02d%02d%02d", seconds / 3600 % 100, seconds / 60 % 60,
+                seconds % 60);
+  const std::string stem = path + "." + label + "-" + platform().DateYYMMDD() + "-" + time;
+  for (int n = 1;; ++n) {
+    const std::string aside = n == 1 ? stem : stem + "-" + std::to_string(n);
+    if (renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) {
+      return aside;
+    }
+    if (errno != EEXIST) {
+      error = std::error_code(errno, std::generic_category());
+      return std::nullopt;
+    }
+  }
 }
 
 }  // namespace marlquin

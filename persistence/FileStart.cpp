@@ -16,6 +16,7 @@ std::optional<std::string> ReadFileStart(const std::string& path, size_t limit,
     if (reason) *reason = std::error_code(errno, std::generic_category());
     return std::nullopt;
   }
+  errno = 0;
   std::string bytes;
   char buffer[4096];
   for (size_t n;
@@ -23,9 +24,11 @@ std::optional<std::string> ReadFileStart(const std::string& path, size_t limit,
        (n = std::fread(buffer, 1, std::min(sizeof buffer, limit - bytes.size()), file)) > 0;) {
     bytes.append(buffer, n);
   }
-  const int failure = std::ferror(file) != 0 ? errno : 0;
+  // A stream error is a failure even where errno was not set.
+  const bool failed = std::ferror(file) != 0;
+  const int failure = errno != 0 ? errno : EIO;
   std::fclose(file);
-  if (failure != 0) {
+  if (failed) {
     if (reason) *reason = std::error_code(failure, std::generic_category());
     return std::nullopt;
   }

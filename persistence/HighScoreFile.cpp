@@ -3,11 +3,15 @@
 #include "persistence/HighScoreFile.h"
 
 #include <cctype>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "persistence/AtomicFile.h"
 #include "persistence/FileStart.h"
 #include "platform/DataFolder.h"
+#include "platform/Platform.h"
+#include "platform/UnreadableFile.h"
 
 namespace marlquin {
 
@@ -16,6 +20,8 @@ std::array<std::array<std::string, 3>, 6> HighScores;
 void ResetHighScores() { HighScores = {}; }
 
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr int StoredRows = 5;
 constexpr char FileLiteral[] = "\\Bubble.rec";
@@ -36,12 +42,37 @@ bool NextLine(const std::string& bytes, size_t& pos, std::string& line) {
   return true;
 }
 
+// Why a new table written over what stands at path would lose bytes of it, or nothing when
+// it would not (or nothing stands there): it cannot be read, is longer than is read, has
+// more than the table's lines or a field longer than the table keeps.
+std::optional<std::string> InTheWay(const std::string& path) {
+  std::error_code error;
+  if (!fs::exists(fs::symlink_status(path, error))) return std::nullopt;
+  const std::optional<std::string> old = ReadFileStart(path, MostTableBytes + 1, &error);
+  if (!old) return "it could not be read: " + error.message();
+  if (old->size() > MostTableBytes) {
+    return "it is longer than the " + std::to_string(MostTableBytes) + " bytes the game reads";
+  }
+  size_t pos = 0;
+  std::string field;
+  for (int line = 0; line < 3 * StoredRows && NextLine(*old, pos, field); ++line) {
+    if (field.size() > MostNameBytes) return "it holds a line longer than the game keeps";
+  }
+  if (pos < old->size()) return "it holds more lines than the game keeps";
+  return std::nullopt;
+}
+
 }  // namespace
 
 void LoadHighScores() {
-  const std::optional<std::string> file =
-      ReadFileStart(DataFileToRead(FileLiteral), MostTableBytes);
-  if (!file) return;
+  const std::string path = DataFileToRead(FileLiteral);
+  std::error_code unread;
+  const std::optional<std::string> file = ReadFileStart(path, MostTableBytes, &unread);
+  if (!file) {
+    if (unread != std::errc::no_such_file_or_directory)
+      ReportUnreadableFile(path, unread.message());
+    return;
+  }
   const std::string& bytes = *file;
   size_t pos = 0;
   for (int row = 0; row < StoredRows; ++row) {
@@ -54,41 +85,35 @@ void LoadHighScores() {
 std::optional<std::string> SaveHighScores() {
   std::string bytes;
   for (int row = 0; row < StoredRows; ++row) {
-    for (const std::string& field : HighScores[row]) bytes += field + "\r\n";
-  }
-  const std::string path = DataFile(FileLiteral);
-  if (bytes.size() > MostTableBytes) {
-    return "The high scores were not written to " + path + ": they would be longer than the " +
-           std::to_string(MostTableBytes) + " bytes the game reads back.";
-  }
-  // Rows the game could not read would be lost for good.
-  const std::string read = DataFileToRead(FileLiteral);
-  std::error_code unread;
-  const std::optional<std::string> old = ReadFileStart(read, MostTableBytes + 1, &unread);
-  if (!old && unread != std::errc::no_such_file_or_directory) {
-    return "The high scores were not written: " + read + " could not be read (" + unread.message() +
-           "), so it was left as it is.";
-  }
-  if (old && old->size() > MostTableBytes) {
-    return "The high scores were not written: " + read + " is longer than the " +
-           std::to_string(MostTableBytes) + " bytes the game reads, so it was left as it is.";
+    for (const std::string& field : HighScores[row]) {
+      bytes += CutToWholeCharacters(field, MostNameBytes) + "\r\n";
+    }
   }
   if (const std::optional<std::string> failure = MakeFolders(DataFolder()).failure) {
     return "Your high scores cannot be kept: " + *failure + ".";
   }
-  if (const std::error_code error = WriteFileAtomically(path, bytes)) {
-    return "The high scores could not be written to " + path + ": " + error.message() + ".";
+  const std::string path = DataFile(FileLiteral);
+  std::string told;
+  if (const std::optional<std::string> why = InTheWay(path)) {
+    std::error_code error;
+    const std::optional<std::string> aside = MoveAside(path, "set-aside", error);
+    if (!aside) {
+      return "The high scores were not written: " + path + " could not be set aside (" +
+             error.message() + ") and " + *why + ", so it was left as it is.";
+    }
+    told = "The high-score table " + path + " was kept as " + *aside + ", because " + *why +
+           "; a new table was begun. ";
   }
-  return std::nullopt;
+  if (const std::error_code error = WriteFileAtomically(path, bytes)) {
+    return told + "The high scores could not be written to " + path + ": " + error.message() + ".";
+  }
+  if (told.empty()) return std::nullopt;
+  return told;
 }
 
 std::string NameForTable(std::string typed) {
   std::erase_if(typed, [](char c) { return c == '\r' || c == '\n'; });
-  if (typed.size() <= MostNameBytes) return typed;
-  size_t end = MostNameBytes;
-  while (end > 0 && (static_cast<unsigned char>(typed[end]) & 0xC0) == 0x80) --end;
-  typed.resize(end);
-  return typed;
+  return CutToWholeCharacters(typed, MostNameBytes);
 }
 
 double NumericValue(const std::string& text) {

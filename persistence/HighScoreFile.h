@@ -21,21 +21,24 @@ void ResetHighScores();  // all 18 fields empty, as at start
 // times over, and drawing a longer field every frame would slow the table screen below
 // the frame rate.
 inline constexpr size_t MostTableBytes = 4 * 1024;
-// The longest name kept, in bytes of its UTF-8 text: five names this long leave more than
-// half of MostTableBytes for the scores, dates and line ends, so every table the game
-// writes reads back whole.
+// The longest field kept, a name above all, in bytes of its UTF-8 text: fifteen fields
+// this long with their line ends fit in MostTableBytes, so every table the game writes
+// reads back whole.
 inline constexpr size_t MostNameBytes = MostTableBytes / 16;
+static_assert(15 * (MostNameBytes + 2) <= MostTableBytes);
 
 // Fills rows 0..4 from the file in file order (DataFileToRead: while the data folder has
 // no table yet, the one beside the program). Fields the file does not reach keep their
 // values; a missing file reads nothing; a file is read no further than MostTableBytes.
 void LoadHighScores();
 
-// Replaces the file in the data folder with rows 0..4, making the data folder when it is
-// missing. The new table is written beside the old file and renamed over it, so a failure
-// leaves the old file whole. Refused when the table read is longer than MostTableBytes
-// (rows the game never read would be lost) or the new one would be. Nothing when it was
-// written, otherwise a sentence for the player naming the file or folder and the reason.
+// Replaces the player's own table (DataFile) with rows 0..4, each field cut to
+// MostNameBytes, making the data folder when it is missing. The new table is written
+// beside the old one and renamed over it, so a failure leaves the old one whole. Whatever
+// stands there and cannot be rewritten without losing bytes (unreadable, longer than
+// MostTableBytes, not a file, a field or line the table does not keep) is first set aside
+// under a new name beside it. Nothing when the table was written without a word,
+// otherwise sentences for the player naming the files and folders and what became of them.
 std::optional<std::string> SaveHighScores();
 
 // A typed name as the table keeps it: without line breaks, which would split its line,

@@ -103,42 +103,38 @@ bool FileExists(const std::string& path) {
   return !path.empty() && fs::is_regular_file(path, error);
 }
 
-// The file dialog cannot propose a name in a folder that does not exist, so the proposed
-// folder is made for it, and taken away again when the game is not saved there: a
-// cancelled Save leaves nothing behind.
-std::string AskSaveGameFile() {
-  const std::string name = platform().DateYYMMDD() + ".sv";
-  // The existing saved-games folder, whatever the case of its name.
-  const std::string proposed = DataFile("\\save\\" + name);
-  const fs::path folder = fs::path(proposed).parent_path();
-  const MadeFolders made = MakeFolders(folder.string());
-  if (made.failure) {
-    Tell("Your saved games cannot be kept in their usual place: " + *made.failure + ".",
-         Platform::Icon::Warning);
-  }
-  const std::string chosen = AskSavePath(made.failure ? name : proposed);
-  std::error_code error;
-  if (chosen.empty() || !fs::equivalent(fs::path(chosen).parent_path(), folder, error)) {
-    made.RemoveWhereEmpty();
-  }
-  return chosen;
-}
-
 std::string AskOpenGameFile() {
   const std::optional<std::string> chosen =
       platform().OpenFileDialog("Open Game save file", Filter);
   return chosen ? *chosen : "";
 }
 
+// The file dialog cannot propose a name in a folder that does not exist, so the
+// saved-games folder is made for it when missing; whatever was made and is still empty
+// once the game was written, or the dialog cancelled, is taken away again.
 void SaveGame() {
-  const std::string path = AskSaveGameFile();
-  if (path.empty()) return;
-  if (const std::error_code error = WriteFileAtomically(path, EncodeSavedGame())) {
-    Tell("The game could not be saved to " + path + ": " + error.message() + ".",
+  const std::string name = platform().DateYYMMDD() + ".sv";
+  const std::optional<std::string> folder = SavedGamesFolder();
+  const MadeFolders made = MakeFolders(folder.value_or(DataFolder()));
+  if (!folder) {
+    Tell("Your saved games cannot be kept in their usual place: " +
+             (fs::path(DataFolder()) / SavedGamesName).string() + " is not a folder.",
          Platform::Icon::Warning);
-    return;
+  } else if (made.failure) {
+    Tell("Your saved games cannot be kept in their usual place: " + *made.failure + ".",
+         Platform::Icon::Warning);
   }
-  Tell("Game has been saved to " + path, Platform::Icon::Information);
+  const std::string proposed =
+      made.failure ? name : (fs::path(folder.value_or(DataFolder())) / name).string();
+  if (const std::string path = AskSavePath(proposed); !path.empty()) {
+    if (const std::error_code error = WriteFileAtomically(path, EncodeSavedGame())) {
+      Tell("The game could not be saved to " + path + ": " + error.message() + ".",
+           Platform::Icon::Warning);
+    } else {
+      Tell("Game has been saved to " + path, Platform::Icon::Information);
+    }
+  }
+  made.RemoveWhereEmpty();
 }
 
 bool LoadGame() {

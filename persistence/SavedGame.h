@@ -17,7 +17,6 @@ void SaveGame();
 // or the file was refused, in which case the game in progress is untouched.
 bool LoadGame();
 
-std::string AskSaveGameFile();
 std::string AskOpenGameFile();
 bool FileExists(const std::string& path);
 

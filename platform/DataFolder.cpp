@@ -44,6 +44,23 @@ std::string DataFileToRead(const std::string& literal) {
   return fs::exists(fs::symlink_status(own, error)) ? own : ProgramFile(literal);
 }
 
+std::optional<std::string> SavedGamesFolder() {
+  const fs::path data = DataFolder();
+  std::optional<fs::path> found;
+  std::error_code error;
+  for (fs::directory_iterator it(data, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    std::error_code notFolder;
+    if (SameIgnoringCase(name, SavedGamesName) && it->is_directory(notFolder) &&
+        (!found || name == SavedGamesName)) {
+      found = it->path();
+    }
+  }
+  if (found) return found->string();
+  if (fs::exists(fs::symlink_status(data / SavedGamesName, error))) return std::nullopt;
+  return (data / SavedGamesName).string();
+}
+
 MadeFolders MakeFolders(const std::string& folder) {
   MadeFolders result;
   std::error_code error;

@@ -22,6 +22,12 @@ std::string DataFile(const std::string& literal);
 // read-only are still found. The first write goes to DataFile(literal).
 std::string DataFileToRead(const std::string& literal);
 
+// The folder for saved games in the data folder: the folder named "save" in any case
+// (that spelling first), whatever else carries the name; DataFolder/save while there is
+// none, to be made; nothing when that name is taken by something that is no folder.
+std::optional<std::string> SavedGamesFolder();
+inline constexpr char SavedGamesName[] = "save";
+
 // The outcome of making a folder where it was missing.
 struct MadeFolders {
   std::vector<std::string> made;       // the folders that were missing, deepest first

@@ -12,6 +12,14 @@ Platform* current = nullptr;
 
 }  // namespace
 
+std::string CutToWholeCharacters(std::string text, size_t maxBytes) {
+  if (text.size() <= maxBytes) return text;
+  size_t end = maxBytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  text.resize(end);
+  return text;
+}
+
 Platform& platform() {
   if (current == nullptr) throw std::logic_error("no platform installed");
   return *current;

@@ -6,6 +6,7 @@
 // implementation; tests install a scripted double.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -24,9 +25,10 @@ class Platform {
 
   virtual Answer MessageBox(const std::string& text, const std::string& title, Buttons buttons,
                             Icon icon) = 0;
-  // The typed text; empty when the player cancels.
+  // The typed text, at most maxBytes of UTF-8 (the box takes no more); empty when the
+  // player cancels.
   virtual std::string InputBox(const std::string& prompt, const std::string& title,
-                               const std::string& defaultText) = 0;
+                               const std::string& defaultText, size_t maxBytes) = 0;
   // The chosen path, or nothing when the player cancels or the dialog fails. The filter is
   // given as "description|pattern".
   virtual std::optional<std::string> OpenFileDialog(const std::string& title,
@@ -52,6 +54,9 @@ class Platform {
   // The value of an environment variable; nothing when it is not set.
   virtual std::optional<std::string> Environment(const std::string& name) = 0;
 };
+
+// The longest start of UTF-8 text that fits in maxBytes and ends at a whole character.
+std::string CutToWholeCharacters(std::string text, size_t maxBytes);
 
 Platform& platform();
 // Installs the implementation used from now on; the caller keeps ownership.

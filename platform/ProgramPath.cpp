@@ -14,13 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 // The entry of folder whose name equals part ignoring case, preferring an exact match.
 std::string MatchEntry(const fs::path& folder, const std::string& part) {
   std::error_code error;
@@ -33,6 +26,13 @@ std::string MatchEntry(const fs::path& folder, const std::string& part) {
 }
 
 }  // namespace
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
 
 std::string ResolveBelow(const std::string& folder, const std::string& literal) {
   fs::path resolved(folder);

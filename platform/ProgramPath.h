@@ -13,6 +13,9 @@ namespace marlquin {
 // that do not exist yet (a file about to be created) keep the literal's spelling.
 std::string ProgramFile(const std::string& literal);
 
+// Whether two names are the same but for the case of their ASCII letters.
+bool SameIgnoringCase(const std::string& a, const std::string& b);
+
 // The same resolution below any folder (used by ProgramFile; tests use it directly).
 std::string ResolveBelow(const std::string& folder, const std::string& literal);
 

@@ -58,11 +58,21 @@ Platform::Answer QtPlatform::MessageBox(const std::string& text, const std::stri
 }
 
 std::string QtPlatform::InputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultText) {
-  bool accepted = false;
-  const QString text = QInputDialog::getText(window_, Q(title), Q(prompt), QLineEdit::Normal,
-                                             Q(defaultText), &accepted);
-  return accepted ? text.toStdString() : std::string();
+                                 const std::string& defaultText, size_t maxBytes) {
+  QInputDialog dialog(window_);
+  dialog.setWindowTitle(Q(title));
+  dialog.setLabelText(Q(prompt));
+  dialog.setTextValue(Q(defaultText));
+  // What is typed or pasted beyond the bytes the caller keeps is cut at once, so the box
+  // shows the text as it will stand.
+  QObject::connect(
+      &dialog, &QInputDialog::textValueChanged, [&dialog, maxBytes](const QString& text) {
+        const std::string typed = text.toStdString();
+        if (typed.size() > maxBytes) {
+          dialog.setTextValue(QString::fromStdString(CutToWholeCharacters(typed, maxBytes)));
+        }
+      });
+  return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 
 std::optional<std::string> QtPlatform::OpenFileDialog(const std::string& title,

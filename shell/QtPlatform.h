@@ -18,7 +18,7 @@ class QtPlatform final : public Platform {
   Answer MessageBox(const std::string& text, const std::string& title, Buttons buttons,
                     Icon icon) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultText) override;
+                       const std::string& defaultText, size_t maxBytes) override;
   std::optional<std::string> OpenFileDialog(const std::string& title,
                                             const std::string& filter) override;
   std::optional<std::string> SaveFileDialog(const std::string& title, const std::string& filter,

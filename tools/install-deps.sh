@@ -11,7 +11,7 @@ set -eu
 PLAY="cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-mixer-dev libmp3lame-dev fonts-lato"
 PACKAGE="$PLAY dpkg-dev file"
 TEST="$PACKAGE libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev xvfb xauth xdotool imagemagick \
-lintian desktop-file-utils appstream clang-format reuse weston qt6-wayland"
+lintian desktop-file-utils appstream clang-format reuse weston qt6-wayland strace"
 
 case "${1:-play}" in
   play) PACKAGES=$PLAY ;;

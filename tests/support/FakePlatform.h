@@ -5,11 +5,12 @@
 // so a test can see where the game would have stopped.
 #pragma once
 
+#include <unistd.h>
+
 #include <deque>
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -54,7 +55,6 @@ class FakePlatform final : public Platform {
   std::string shortDate = "05/12/2026";
   std::string yymmdd = "26-12-05";
   std::string programFolder;
-  std::set<std::string> readOnlyFolders;
   std::map<std::string, std::string> environment;
 
   Answer MessageBox(const std::string& text, const std::string& title, Buttons buttons,
@@ -62,10 +62,10 @@ class FakePlatform final : public Platform {
     messages.push_back({text, title, buttons, icon});
     return Next(messageAnswers, buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok);
   }
-  std::string InputBox(const std::string& prompt, const std::string& title,
-                       const std::string&) override {
+  std::string InputBox(const std::string& prompt, const std::string& title, const std::string&,
+                       size_t maxBytes) override {
     inputPrompts.push_back(prompt + "|" + title);
-    return Next(inputAnswers, std::string());
+    return CutToWholeCharacters(Next(inputAnswers, std::string()), maxBytes);
   }
   std::optional<std::string> OpenFileDialog(const std::string& title,
                                             const std::string& filter) override {
@@ -90,7 +90,9 @@ class FakePlatform final : public Platform {
   std::string DateYYMMDD() override { return yymmdd; }
   void SetPointerVisible(bool visible) override { pointerVisible = visible; }
   std::string ProgramFolder() override { return programFolder; }
-  bool CanWriteIn(const std::string& folder) override { return !readOnlyFolders.contains(folder); }
+  bool CanWriteIn(const std::string& folder) override {
+    return access(folder.c_str(), W_OK | X_OK) == 0;
+  }
   std::optional<std::string> Environment(const std::string& name) override {
     const auto found = environment.find(name);
     return found == environment.end() ? std::nullopt : std::optional(found->second);

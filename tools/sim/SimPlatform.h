@@ -28,7 +28,8 @@ class SimPlatform final : public Platform {
   Answer MessageBox(const std::string&, const std::string&, Buttons buttons, Icon) override {
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
-  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+  std::string InputBox(const std::string&, const std::string&, const std::string&,
+                       size_t) override {
     return "marlquin-sim";
   }
   std::optional<std::string> OpenFileDialog(const std::string&, const std::string&) override {
