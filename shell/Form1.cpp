@@ -113,6 +113,10 @@ void Form1::Form_Load() {
   Startup();
   SetFont("Arial Black", 12, Regular);
   SetTextColor(0, 25, 25, 255);
+  // The first tick runs now, before the window is shown: the window then first appears with
+  // the menu rather than black until the timer's first tick, 22 ms on. Later ticks follow at
+  // the timer's pace, so every frame is the same, each sooner.
+  Timer1_Timer();
   Timer1.start();
 }
 
