@@ -27,7 +27,7 @@ void clsHighScroesrc::Initialize() {
   if (Initialized) return;
   ReturnButton.init(150, 40, "Return", -1);
   ReturnButton.SetLocation(320, 450);
-  FrameImage = LoadCachedImage(ProgramFile("\\Res\\frame1.png"));
+  FrameImage = LoadCachedImage(ProgramFile(FrameFile));
   Initialized = true;
 }
 

@@ -12,6 +12,8 @@ namespace marlquin {
 
 class clsHighScroesrc final : public AbsScreen {
  public:
+  static constexpr char FrameFile[] = "\\Res\\frame1.png";  // loaded by Initialize
+
   ~clsHighScroesrc() override;
 
   void MouseUp() override;
