@@ -12,8 +12,6 @@ namespace marlquin {
 
 class clsHighScroesrc final : public AbsScreen {
  public:
-  static constexpr char FrameFile[] = "\\Res\\frame1.png";  // loaded by Initialize
-
   ~clsHighScroesrc() override;
 
   void MouseUp() override;
@@ -24,6 +22,7 @@ class clsHighScroesrc final : public AbsScreen {
 
  private:
   ImageHandle FrameImage = 0;
+  bool FrameLoaded = false;  // at the first Draw
   clsTButton ReturnButton;
   bool Initialized = false;
 };

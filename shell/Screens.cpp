@@ -88,7 +88,6 @@ void Startup() {
 std::vector<std::string> StartupPictures() {
   std::vector<std::string> files{ProgramFile(ButtonFaceFile), ProgramFile(HandCursorFile)};
   for (const std::string& file : clsMenusrc::PictureFiles()) files.push_back(ProgramFile(file));
-  files.push_back(ProgramFile(clsHighScroesrc::FrameFile));
   return files;
 }
 
