@@ -14,6 +14,13 @@ struct Ahead {
   std::vector<std::string> paths;
   std::vector<std::future<QImage>> images;  // a taken one is no longer valid
   std::thread worker;
+
+  void End() {
+    if (worker.joinable()) worker.join();
+    paths.clear();
+    images.clear();
+  }
+  ~Ahead() { End(); }  // even when a load was cut short
 };
 
 Ahead& ahead() {
@@ -47,10 +54,6 @@ std::optional<QImage> TakeDecodedAhead(const std::string& path) {
   return std::nullopt;
 }
 
-void EndDecodingAhead() {
-  Ahead& state = ahead();
-  if (state.worker.joinable()) state.worker.join();
-  state = Ahead{};
-}
+void EndDecodingAhead() { ahead().End(); }
 
 }  // namespace marlquin
