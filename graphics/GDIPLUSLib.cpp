@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "graphics/DecodeAhead.h"
 #include "graphics/DrawCommand.h"
 #include "graphics/DrawingLayerForTests.h"
 #include "graphics/DrawingLayerInternal.h"
@@ -69,13 +70,16 @@ void Paint() {
 
 ImageHandle Load(const std::string& path, PictureUse use) {
   if (!Painter()) return 0;
-  QImageReader reader(QString::fromStdString(path));
-  QImage decoded = reader.read();
-  if (decoded.isNull()) {
-    ReportUnreadableFile(path, reader.errorString().toStdString());
-    return 0;
+  std::optional<QImage> decoded = TakeDecodedAhead(path);
+  if (!decoded) {
+    QImageReader reader(QString::fromStdString(path));
+    decoded = reader.read();
+    if (decoded->isNull()) {
+      ReportUnreadableFile(path, reader.errorString().toStdString());
+      return 0;
+    }
   }
-  layer().pictures.push_back(std::make_shared<Picture>(std::move(decoded), use));
+  layer().pictures.push_back(std::make_shared<Picture>(std::move(*decoded), use));
   return static_cast<ImageHandle>(layer().pictures.size());
 }
 
@@ -110,7 +114,7 @@ bool InitGraphics(PresentTarget* target, int32_t width, int32_t height) {
   state.painter = std::make_unique<QPainter>(&state.backBuffer);
   StartText();
   StartShapes();
-  state.buttonFace = LoadImageFile(ProgramFile("/res/btnface.png"));
+  state.buttonFace = LoadImageFile(ProgramFile(ButtonFaceFile));
   return true;
 }
 

@@ -70,7 +70,8 @@ void DrawImageScaled(ImageHandle image, int32_t dx, int32_t dy, int32_t dw, int3
 // bottom-left corners.
 void DrawImagePoints(ImageHandle image, Point32 topLeft, Point32 topRight, Point32 bottomLeft);
 
-// The default face sheet of the text buttons, loaded by InitGraphics.
+// The default face sheet of the text buttons, loaded by InitGraphics from this file.
+inline constexpr char ButtonFaceFile[] = "/res/btnface.png";
 ImageHandle ButtonFace();
 
 }  // namespace marlquin

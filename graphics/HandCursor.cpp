@@ -28,7 +28,7 @@ void ResetHandCursor() {
   HandImages = {};
 }
 
-void LoadHandCursor() { HandImages[0] = LoadCachedImage(ProgramFile("\\Res\\handicon.png")); }
+void LoadHandCursor() { HandImages[0] = LoadCachedImage(ProgramFile(HandCursorFile)); }
 
 void ResetCursor() {
   HandOwner = 0;

@@ -16,6 +16,7 @@ extern int16_t HandY;
 // Nobody holds the hand and no picture is loaded, as at start.
 void ResetHandCursor();
 
+inline constexpr char HandCursorFile[] = "\\Res\\handicon.png";
 void LoadHandCursor();
 void ResetCursor();
 void SetHand(int32_t owner, uint8_t image, int16_t x, int16_t y);

@@ -27,11 +27,16 @@ void clsHighScroesrc::Initialize() {
   if (Initialized) return;
   ReturnButton.init(150, 40, "Return", -1);
   ReturnButton.SetLocation(320, 450);
-  FrameImage = LoadCachedImage(ProgramFile("\\Res\\frame1.png"));
   Initialized = true;
 }
 
 void clsHighScroesrc::Draw() {
+  // The frame is loaded when the table is first drawn: the game's first frame has no need of
+  // it, and so does not wait for it.
+  if (!FrameLoaded) {
+    FrameImage = LoadCachedImage(ProgramFile("\\Res\\frame1.png"));
+    FrameLoaded = true;
+  }
   MenuScreen->BackRedraw();
   DrawCached(FrameImage, 0, 0);
   LoadHighScores();

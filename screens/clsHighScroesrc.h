@@ -22,6 +22,7 @@ class clsHighScroesrc final : public AbsScreen {
 
  private:
   ImageHandle FrameImage = 0;
+  bool FrameLoaded = false;  // at the first Draw
   clsTButton ReturnButton;
   bool Initialized = false;
 };

@@ -14,6 +14,8 @@ namespace {
 
 // The version record of the build: major.minor.revision without leading zeros.
 constexpr char VersionText[] = "Ver " MARLQUIN_VERSION;
+constexpr char FrameFile[] = "\\Res\\frame.png";
+constexpr char BgFile[] = "\\Res\\Bg.png";
 
 struct SpriteSetting {
   const char* file;
@@ -33,10 +35,16 @@ clsMenusrc::~clsMenusrc() {
   FreeImage(FrameImage);
 }
 
+std::vector<std::string> clsMenusrc::PictureFiles() {
+  std::vector<std::string> files{FrameFile, BgFile};
+  for (const SpriteSetting& sprite : SpriteSettings) files.emplace_back(sprite.file);
+  return files;
+}
+
 void clsMenusrc::Initialize() {
   if (Initialized) return;
-  FrameImage = LoadCachedImage(ProgramFile("\\Res\\frame.png"));
-  BgImage = LoadCachedImage(ProgramFile("\\Res\\Bg.png"));
+  FrameImage = LoadCachedImage(ProgramFile(FrameFile));
+  BgImage = LoadCachedImage(ProgramFile(BgFile));
   BeginNewButton.init(150, 40, "Begin New", -1);
   BeginNewButton.SetLocation(320, 200);
   LoadGameButton.init(150, 40, "Load Game", -1);

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "core/clsFish.h"
 #include "graphics/GDIPLUSLib.h"
@@ -23,6 +25,9 @@ class clsMenusrc final : public AbsScreen {
   void MouseDown() override;
   void Initialize() override;
   void Draw() override;
+
+  // The pictures Initialize loads, in its order.
+  static std::vector<std::string> PictureFiles();
 
   // The background picture, then the four sprites, each moving one frame.
   void BackRedraw();

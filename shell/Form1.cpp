@@ -18,6 +18,7 @@
 #include "core/RoundFlow.h"
 #include "core/Rounding.h"
 #include "core/clsBall.h"
+#include "graphics/DecodeAhead.h"
 #include "graphics/HandCursor.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
@@ -108,11 +109,19 @@ Form1::Form1() {
 }
 
 void Form1::Form_Load() {
+  // The start-up's pictures decode on a worker while the drawing layer and its fonts start;
+  // each load takes its picture from it, waiting if need be.
+  DecodeAhead(StartupPictures());
   InitGraphics(this, PictureWidth, PictureHeight);
   setWindowIcon(QIcon(QString::fromStdString(ProgramFile("/res/icon.png"))));
   Startup();
+  EndDecodingAhead();
   SetFont("Arial Black", 12, Regular);
   SetTextColor(0, 25, 25, 255);
+  // The first tick runs now, before the window is shown: the window then first appears with
+  // the menu rather than black until the timer's first tick, 22 ms on. Later ticks follow at
+  // the timer's pace, so every frame is the same, each sooner.
+  Timer1_Timer();
   Timer1.start();
 }
 

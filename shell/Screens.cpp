@@ -6,7 +6,9 @@
 
 #include "audio/SoundPlayer.h"
 #include "core/ShotEffects.h"
+#include "graphics/GDIPLUSLib.h"
 #include "graphics/HandCursor.h"
+#include "platform/ProgramPath.h"
 #include "screens/PlayEffects.h"
 #include "screens/clsDlg.h"
 #include "screens/clsHighScroesrc.h"
@@ -81,6 +83,12 @@ void Startup() {
   SetShotEffects(&TheEffects());
   Screens[ScreenMenu]->Initialize();
   Screens[ScreenHighScore]->Initialize();
+}
+
+std::vector<std::string> StartupPictures() {
+  std::vector<std::string> files{ProgramFile(ButtonFaceFile), ProgramFile(HandCursorFile)};
+  for (const std::string& file : clsMenusrc::PictureFiles()) files.push_back(ProgramFile(file));
+  return files;
 }
 
 void OnDialogClosed(int32_t answer) {

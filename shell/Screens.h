@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "shell/AbsScreen.h"
 
@@ -38,6 +40,8 @@ void ResetScreens();
 
 // Loads the hand cursor, creates the five screens and sets up the menu and the table.
 void Startup();
+// The pictures that InitGraphics and then Startup load, in their order.
+std::vector<std::string> StartupPictures();
 
 // The message dialog's answer: 1 first button, 2 second, 0 neither.
 void OnDialogClosed(int32_t answer);

@@ -1,22 +1,26 @@
 #!/bin/bash
 # SPDX-FileCopyrightText: 2026 The Marlquin developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real game in a private virtual X server, started RUNS times (3 unless given). Each
-# run: the time and the game's CPU time from its start to its first menu frame; 10 s at
-# the menu; the CPU time of the first "Begin New"; then 10 s of a game with a shot every
-# second. For the menu and the game: CPU time per tick, the frames and pixels per second
-# the window received, the X server's CPU time, and the game's private and resident
-# memory at the end. Last, the median of each figure over the runs.
+# The real game in a private virtual X server. First its start-up beside the floor of this
+# stack (bench/marlquin_floor_window: one Qt Widgets window painting an 800 x 600 image,
+# SDL2_mixer linked as the game links it), started in turn START_RUNS times each (7 unless
+# given): the time and the CPU time from the start of the program to its first frame, and
+# the game's figures as ratios to the floor's. Then the game alone, RUNS times (3 unless
+# given): 10 s at the menu; the CPU time of the first "Begin New"; then 10 s of a game
+# with a shot every second. For the menu and the game: CPU time per tick, the frames and
+# pixels per second the window received, the X server's CPU time, and the game's private
+# and resident memory at the end. Last, the median of each figure over the runs.
 # CPU time is read from the scheduler (/proc/PID/task/*/schedstat), in nanoseconds and
 # only while the task runs, so other work on the machine adds little; memory from
 # /proc/PID/smaps_rollup (private = Private_Clean + Private_Dirty, resident = Rss). The
 # clean part is mostly library code that no other process happens to map; dirty is what
 # the game itself has written: its heap, pictures and sounds.
-# Usage: live_window.sh BUILD-FOLDER [SECONDS] [RUNS]
+# Usage: live_window.sh BUILD-FOLDER [SECONDS] [RUNS] [START_RUNS]
 source "$(dirname "$0")/../../tests/e2e/game_under_xvfb.sh" "$1"
 
 SECONDS_PER_PHASE=${2:-10}
 RUNS=${3:-3}
+START_RUNS=${4:-7}
 TICK_SECONDS=0.022
 BEGIN_NEW_X=395 BEGIN_NEW_Y=220  # the middle of the menu's "Begin New" button
 AIM_X=400 AIM_Y=300              # a click over the board fires
@@ -73,23 +77,36 @@ fire_every_second() {
   done
 }
 
-# From the start of the program to its first menu frame, as the X server sees it.
+# From the start of a program to its first frame, as the X server sees it: name (the
+# figures' prefix), the window's title, then the command that starts the program.
 start_to_first_frame() {
-  local watched="$WORK/first_frame" watcher started cpu
+  local name=$1 title=$2 watched="$WORK/first_frame" watcher started cpu
+  shift 2
   : > "$watched"
-  "$BUILD/bench/marlquin_first_frame" Marlquin 30 $SEA_X $SEA_Y > "$watched" &
+  "$BUILD/bench/marlquin_first_frame" "$title" 30 $SEA_X $SEA_Y > "$watched" &
   watcher=$!
   for _ in $(seq 500); do grep -qs ready "$watched" && break; sleep 0.01; done
   grep -qs ready "$watched" || fail "could not watch for the first frame"
   started=$(now)
-  start_game
-  wait "$watcher" || fail "no first frame"
+  "$@"
+  wait "$watcher" || fail "no first frame of $name"
   cpu=$(cpu_ns "$GAME_PID")
-  awk -v started="$started" -v cpu="$cpu" -v figures="$FIGURES" '$1 == "frame" {
+  awk -v name="$name" -v started="$started" -v cpu="$cpu" -v figures="$FIGURES" '$1 == "frame" {
     wall = $2 - started
-    printf "LiveWindow/start first menu frame after %.3f s, game CPU %.3f s\n", wall, cpu / 1e9
-    printf "start_seconds %.3f\nstart_CPU_seconds %.3f\n", wall, cpu / 1e9 >> figures
+    printf "LiveWindow/start %-5s first frame after %.3f s, CPU %.3f s\n", name, wall, cpu / 1e9
+    printf "start_%s_seconds %.3f\nstart_%s_CPU_seconds %.3f\n", name, wall, name, cpu / 1e9 >> figures
   }' "$watched"
+}
+
+start_floor() {
+  (cd "$GAME_DIR" && exec ./marlquin_floor_window > "$WORK/floor.log" 2>&1) &
+  GAME_PID=$!
+}
+
+stop_program() {
+  kill -9 "$GAME_PID"
+  wait "$GAME_PID" 2> /dev/null || true
+  GAME_PID=""
 }
 
 # The CPU time from the click to one second after it, less what a second of the game
@@ -110,9 +127,19 @@ first_begin_new() {
   }'
 }
 
+# In turn, so that whatever else loads the machine weighs on both alike.
+cp "$BUILD/bench/marlquin_floor_window" "$GAME_DIR/"
+for run in $(seq "$START_RUNS"); do
+  echo "Start-up $run of $START_RUNS"
+  start_to_first_frame floor Floor start_floor
+  stop_program
+  start_to_first_frame game Marlquin start_game
+  stop_program
+done
+
 for run in $(seq "$RUNS"); do
   echo "Run $run of $RUNS"
-  start_to_first_frame
+  start_game
   GAME=$(window_named Marlquin)
   sleep 2  # past start-up
   measure menu sleep "$SECONDS_PER_PHASE"
@@ -122,16 +149,20 @@ for run in $(seq "$RUNS"); do
   measure play fire_every_second
   memory play
   figure play_resident_above_menu_MB "$(awk -v a="$RESIDENT" -v b="$menu_resident" 'BEGIN { printf "%.1f", a - b }')"
-  kill -9 "$GAME_PID"
-  wait "$GAME_PID" 2> /dev/null || true
+  stop_program
 done
 
-echo "Median of $RUNS runs"
+echo "Median (lowest .. highest) of each figure over its runs"
 awk '!($1 in seen) { seen[$1]; order[++names] = $1 } { values[$1] = values[$1] " " $2 }
   END {
     for (i = 1; i <= names; ++i) {
       n = split(values[order[i]], v, " ")
       for (a = 2; a <= n; ++a) for (b = a; b > 1 && v[b - 1] > v[b]; --b) { t = v[b]; v[b] = v[b - 1]; v[b - 1] = t }
-      printf "LiveWindow/median %-28s %s\n", order[i], n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+      median[order[i]] = n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+      printf "LiveWindow/median %-28s %s (%s .. %s)\n", order[i], median[order[i]], v[1], v[n]
     }
+    printf "LiveWindow/start game to floor: first frame %.2f x, CPU %.2f x (%.3f s more)\n",
+      median["start_game_seconds"] / median["start_floor_seconds"],
+      median["start_game_CPU_seconds"] / median["start_floor_CPU_seconds"],
+      median["start_game_CPU_seconds"] - median["start_floor_CPU_seconds"]
   }' "$FIGURES"

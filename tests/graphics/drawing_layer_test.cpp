@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <sstream>
 
+#include "graphics/DecodeAhead.h"
 #include "graphics/GDIPLUSLib.h"
 #include "platform/ProgramPath.h"
 #include "tests/support/GameTest.h"
@@ -282,6 +283,22 @@ TEST_F(DrawingLayer, ANewBrushReusesTheNumberOfADeletedOneAndNoOther) {
   }
   FillRect(0, 0, 10, 10, red);
   EXPECT_EQ(BackBufferPixel(5, 5), 0xFFFF0000u);
+}
+
+// The worker decodes in order: once blue is loaded, red was decoded before it was changed.
+TEST_F(DrawingLayer, APictureDecodedAheadIsTheOneItsFirstLoadGets) {
+  const std::string red = WriteSolidPicture(InFolder("red.png"), 2, 2, Qt::red);
+  const std::string blue = WriteSolidPicture(InFolder("blue.png"), 2, 2, Qt::blue);
+  DecodeAhead({red, blue, InFolder("absent.png")});
+  DrawCached(LoadImageFile(blue), 0, 0);
+  WriteSolidPicture(red, 2, 2, Qt::green);
+  DrawCached(LoadImageFile(red), 2, 0);
+  DrawCached(LoadImageFile(red), 4, 0);  // read anew
+  EXPECT_EQ(LoadImageFile(InFolder("absent.png")), 0);
+  EndDecodingAhead();
+  EXPECT_EQ(BackBufferPixel(0, 0), 0xFF0000FFu);
+  EXPECT_EQ(BackBufferPixel(2, 0), 0xFFFF0000u);
+  EXPECT_EQ(BackBufferPixel(4, 0), 0xFF00FF00u);
 }
 
 TEST_F(DrawingLayer, EachUnreadablePictureIsReportedOnceOnStandardErrorWithItsReason) {

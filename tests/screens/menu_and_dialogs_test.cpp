@@ -149,6 +149,7 @@ TEST_F(Menu, TheSpritesSwimBehindEveryScreenThatDrawsTheSea) {
 TEST_F(HighScoreTable, ShowsTheFileAsStoredInSmallDarkTextAndFollowsItsEditsOnTheNextFrame) {
   CurScreen = ScreenHighScore;
   Tick();
+  EXPECT_EQ(BackBufferPixel(0, 0), TableFrameCorner) << "its frame, loaded when first drawn";
   EXPECT_TRUE(InkBox(SeaColour, QRect(240, 220, 300, 110)).isEmpty()) << "no file: empty rows";
 
   std::ofstream(InFolder("Bubble.rec"), std::ios::binary)

@@ -240,8 +240,13 @@ TEST_F(MainWindow, TheWindowShowsEveryPresentedFrameExactlyWhateverChanged) {
     QPainter(&whole).drawImage(0, 0, *BackBuffer());
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), whole) << what;
   };
+  // It first appears with the menu's first frame, drawn at load.
+  EXPECT_EQ(qAlpha(BackBufferPixel(100, 300)), 255);
+  expectShown("the first frame");
   const BrushHandle red = MakeBrush(0, 0, 255, 255);
   const BrushHandle sea = MakeBrush(80, 48, 16, 255);
+  FillRect(0, 0, 800, 600, sea);
+  Present();
 
   // A new screen repaints the window's own strip beside the picture too: Qt then sends the
   // display its buffer as it stands instead of first copying the picture's area aside.

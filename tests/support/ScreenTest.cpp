@@ -26,9 +26,12 @@ void WriteTestPictures(const fs::path& res) {
                       QColor::fromRgba(ScreenTest::BallColour(i + 1)));
   }
   WriteSolidPicture(at("Bg.png"), 800, 600, QColor::fromRgba(ScreenTest::SeaColour));
-  for (const char* frame : {"guiframe.png", "frame.png", "frame1.png"}) {
+  for (const char* frame : {"guiframe.png", "frame.png"}) {
     WriteSolidPicture(at(frame), 800, 600, Qt::transparent);
   }
+  WritePicture(at("frame1.png"), 800, 600, [](int x, int y) {
+    return x < 4 && y < 4 ? QColor::fromRgb(ScreenTest::TableFrameCorner) : QColor(Qt::transparent);
+  });
   WriteSolidPicture(at("ctrl.png"), 40, 80, QColor(200, 200, 200));
   WriteSolidPicture(at("pp.png"), 16, 16, QColor(0, 255, 255));
   WriteSolidPicture(at("b.png"), 100, 75, QColor(255, 128, 0));

@@ -27,7 +27,8 @@ class ScreenTest : public GameTest {
   // The solid colour a ball picture of value 1..9 is drawn with.
   static uint32_t BallColour(int value);
   static constexpr uint32_t SeaColour = 0xFF102040;
-  static constexpr uint32_t DarkOlive = 0xFF191900;  // the window's start-up text colour
+  static constexpr uint32_t TableFrameCorner = 0xFF090807;  // frame1.png's top-left 4 x 4
+  static constexpr uint32_t DarkOlive = 0xFF191900;         // the window's start-up text colour
 
   // One tick as the window runs it, without the push check; what it painted is checked
   // against painting the whole frame.

@@ -29,7 +29,7 @@ void WritePictures(const std::filesystem::path& folder) {
   for (size_t i = 0; i < balls.size(); ++i) {
     SavePng(folder / ("b" + std::to_string(i) + ".png"), balls[i]);
   }
-  SavePng(folder / "icon.png", WindowIcon(WindowIconSize));
+  SaveCompressedPng(folder / "icon.png", WindowIcon(WindowIconSize));
   SavePng(folder / "btnface.png", ButtonFaces());
   SavePng(folder / "bt1.png", ToggleSheet(ToggleIcon::Speaker));
   SavePng(folder / "bt2.png", ToggleSheet(ToggleIcon::Note));
@@ -71,7 +71,7 @@ void WriteIconTheme(const std::filesystem::path& folder) {
     const std::string sizeName = std::to_string(size) + "x" + std::to_string(size);
     const std::filesystem::path apps = folder / "hicolor" / sizeName / "apps";
     std::filesystem::create_directories(apps);
-    SavePng(apps / "marlquin.png", WindowIcon(size));
+    SaveCompressedPng(apps / "marlquin.png", WindowIcon(size));
   }
 }
 

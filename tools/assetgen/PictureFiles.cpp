@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureFiles.h"
 
+#include <zlib.h>
+
 #include <QImageWriter>
 #include <cstdint>
 #include <fstream>
@@ -16,6 +18,8 @@ namespace {
 constexpr int PngQuality = 50;
 constexpr int BmpHeaderBytes = 14 + 40;
 constexpr int BytesPerPixel = 3;
+constexpr uint8_t PngSignature[] = {137, 'P', 'N', 'G', '\r', '\n', 26, '\n'};
+constexpr uint8_t PngTrueColour = 2, PngTrueColourWithAlpha = 6;
 
 void Put16(std::vector<uint8_t>& out, uint32_t value) {
   out.push_back(value & 0xFF);
@@ -27,9 +31,62 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
   Put16(out, value >> 16);
 }
 
+void Put32BigEndian(std::vector<uint8_t>& out, uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back((value >> shift) & 0xFF);
+}
+
+void PutChunk(std::vector<uint8_t>& out, const char (&type)[5], const std::vector<uint8_t>& data) {
+  Put32BigEndian(out, static_cast<uint32_t>(data.size()));
+  const size_t start = out.size();
+  out.insert(out.end(), type, type + 4);
+  out.insert(out.end(), data.begin(), data.end());
+  Put32BigEndian(out, static_cast<uint32_t>(crc32(0, out.data() + start, out.size() - start)));
+}
+
+void WriteFile(const std::filesystem::path& file, const std::vector<uint8_t>& bytes) {
+  std::ofstream stream(file, std::ios::binary);
+  stream.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  if (!stream) throw std::runtime_error("cannot write " + file.string());
+}
+
 }  // namespace
 
 void SavePng(const std::filesystem::path& file, const QImage& picture) {
+  const bool alpha = picture.hasAlphaChannel();
+  const QImage straight =
+      picture.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  std::vector<uint8_t> rows;
+  for (int y = 0; y < straight.height(); ++y) {
+    rows.push_back(0);  // filter type None
+    const auto* line = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
+    for (int x = 0; x < straight.width(); ++x) {
+      rows.insert(rows.end(),
+                  {static_cast<uint8_t>(qRed(line[x])), static_cast<uint8_t>(qGreen(line[x])),
+                   static_cast<uint8_t>(qBlue(line[x]))});
+      if (alpha) rows.push_back(static_cast<uint8_t>(qAlpha(line[x])));
+    }
+  }
+  uLongf packedSize = compressBound(rows.size());
+  std::vector<uint8_t> packed(packedSize);
+  if (compress2(packed.data(), &packedSize, rows.data(), rows.size(), Z_NO_COMPRESSION) != Z_OK) {
+    throw std::runtime_error("cannot pack " + file.string());
+  }
+  packed.resize(packedSize);
+
+  std::vector<uint8_t> header;
+  Put32BigEndian(header, static_cast<uint32_t>(straight.width()));
+  Put32BigEndian(header, static_cast<uint32_t>(straight.height()));
+  // 8 bits a sample; compression, filter and interlace methods 0 (none interlaced).
+  header.insert(header.end(), {8, alpha ? PngTrueColourWithAlpha : PngTrueColour, 0, 0, 0});
+  std::vector<uint8_t> out(std::begin(PngSignature), std::end(PngSignature));
+  PutChunk(out, "IHDR", header);
+  PutChunk(out, "IDAT", packed);
+  PutChunk(out, "IEND", {});
+  WriteFile(file, out);
+}
+
+void SaveCompressedPng(const std::filesystem::path& file, const QImage& picture) {
   // The pictures carry no colour space and no text, so Qt writes neither iCCP, gAMA nor
   // text chunks: nothing that differs between runs or machines.
   const QImage straight = picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32
@@ -74,9 +131,7 @@ void SaveBmp24(const std::filesystem::path& file, const QImage& picture) {
     }
     out.resize(out.size() + static_cast<size_t>(rowBytes - width * BytesPerPixel), 0);
   }
-  std::ofstream stream(file, std::ios::binary);
-  stream.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
-  if (!stream) throw std::runtime_error("cannot write " + file.string());
+  WriteFile(file, out);
 }
 
 }  // namespace marlquin::assetgen
