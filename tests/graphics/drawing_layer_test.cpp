@@ -274,6 +274,7 @@ TEST_F(DrawingLayer, MissingPicturesAndBrushesDrawNothing) {
 TEST_F(DrawingLayer, ANewBrushReusesTheNumberOfADeletedOneAndNoOther) {
   const BrushHandle red = MakeBrush(0, 0, 255, 255);
   const BrushHandle deleted = MakeBrush(255, 255, 255, 255);
+  const BrushHandle panel = MakeBrush(0, 255, 0, 255);  // alive beside the time bar's
   DeleteBrush(deleted);
   for (int tenthTick = 0; tenthTick < 1000; ++tenthTick) {
     const BrushHandle bar = MakeBrush(0, tenthTick % 230, 255, 128);
@@ -281,7 +282,9 @@ TEST_F(DrawingLayer, ANewBrushReusesTheNumberOfADeletedOneAndNoOther) {
     DeleteBrush(bar);
   }
   FillRect(0, 0, 10, 10, red);
+  FillRect(10, 0, 10, 10, panel);
   EXPECT_EQ(BackBufferPixel(5, 5), 0xFFFF0000u);
+  EXPECT_EQ(BackBufferPixel(15, 5), 0xFF00FF00u);
 }
 
 TEST_F(DrawingLayer, EachUnreadablePictureIsReportedOnceOnStandardErrorWithItsReason) {

@@ -101,6 +101,9 @@ class FrameDamageCalls : public GameTest {
       const int edge = std::min({x, y, 36 - x, 22 - y});
       return QColor(250, 40 + 5 * y, x * 6, x > y ? std::min(255, 60 * edge + 20) : 0);
     }));
+    keyed = LoadImageFile(WritePicture(InFolder("keyed.png"), 30, 20, [](int x, int) {
+      return x < 15 ? QColor(255, 0, 255) : QColor(0, 90, 0);  // half of it the key colour
+    }));
     SetFont("Arial Black", 12, Italic);
     SetTextColor(30, 200, 250, 255);
   }
@@ -112,7 +115,7 @@ class FrameDamageCalls : public GameTest {
     ExpectTheWholeFrame(what + ", step " + std::to_string(step));
   }
 
-  ImageHandle sea = 0, sprite = 0;
+  ImageHandle sea = 0, sprite = 0, keyed = 0;
 };
 
 TEST_F(FrameDamageCalls, EachKindOfCallLeavesTheWholeFrameAsItMoves) {
@@ -158,6 +161,13 @@ TEST_F(FrameDamageCalls, EachKindOfCallLeavesTheWholeFrameAsItMoves) {
       {"fill", [&](int i) { FillRect(170 + i, 190, static_cast<int16_t>(20 + i % 9), 30, shade); }},
       {"line",
        [&](int i) { DrawLine(0xC0FFFFFF, 1.5f + i % 3, 180.5f + i, 190, 240, 210.25f + i); }},
+      {"still line across the sprite",
+       [&](int) { DrawLine(0xC0FFFFFF, 2.5f, 120, 190, 260, 216); }},
+      {"beneath a still keyed picture",
+       [&](int i) {
+         FillRect(170 + i, 195, 30, 20, shade);
+         DrawImage(keyed, 175, 190, 30, 20, 0, 0, 1.0f, ColorKey);
+       }},
   };
   for (const auto& c : calls) {
     for (int step = 0; step < 24 && !HasFailure(); ++step) Frame(c.call, step, c.what);

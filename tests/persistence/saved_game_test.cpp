@@ -69,11 +69,16 @@ TEST_F(SavedGame, SaveWritesTheLayoutAndLoadReadsItBackButKeepsColoursAimAndNoFl
   EXPECT_EQ(Board[CellIndex(1, 0)], 6);
   EXPECT_EQ(Board[CellIndex(2, 1)], 3);
   // PushLimit, Level, PushTick, BallCount and Score as loaded; colours and aim as they were.
-  EXPECT_EQ((std::vector<int>{PushLimit, Level, PushTick, BallCount, Score, CurColor, NextColor,
-                              AimStep}),
-            (std::vector<int>{1140, 1, 321, 3, 70000, 4, 5, 10}));
-  EXPECT_FALSE(Ball.Flying);
-  EXPECT_EQ(Ball.Color, 4);
+  EXPECT_EQ(Counters::Now(), (Counters{.score = 70000,
+                                       .level = 1,
+                                       .pushLimit = 1140,
+                                       .pushTick = 321,
+                                       .ballCount = 3,
+                                       .curColor = 4,
+                                       .nextColor = 5,
+                                       .aimStep = 10,
+                                       .ballColour = 4,
+                                       .ballSteps = 23}));
 }
 
 TEST_F(SavedGame, OverwriteIsAskedAndNoLeavesTheOldFileWhileYesReplacesItWhole) {

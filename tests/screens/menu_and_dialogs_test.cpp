@@ -138,6 +138,11 @@ TEST_F(Menu, LoadGameBeforeAnyGamePreparesThePlayScreenIgnoringClicksMeanwhile) 
   EXPECT_TRUE(Ball.Flying);
 }
 
+// Each tick checks that its frame starts from a clean slate, as the kept frame needs.
+TEST_F(Menu, EveryScreenOfTheTableBeginsItsFrameByCoveringTheWholeBuffer) {
+  for (CurScreen = 0; CurScreen < Screens.size(); ++CurScreen) Tick();
+}
+
 TEST_F(Menu, TheSpritesSwimBehindEveryScreenThatDrawsTheSea) {
   const int16_t phase = MenuScreen->Sprite(0).Phase();
   Tick();

@@ -42,10 +42,17 @@ TEST_F(PlayScreenTest, ANewGameAfterOneAbandonedWithReturnStartsAfreshBeforeItsF
   StartGame(0.9, 0.3);
   // Score, Level, aim, push limit and tick, banner, colours, bubbles, and the ball, which is
   // on the launcher aimed straight up against the new board.
-  EXPECT_EQ((std::vector<int>{Score, Level, AimStep, PushLimit, PushTick, Lvlup.FramesLeft(),
-                              CurColor, NextColor, BallCount, CountOccupied(), Ball.Flying,
-                              Ball.Color, Ball.StepCount}),
-            (std::vector<int>{0, 0, 0, 1000, 0, 0, 3, 2, 44, 44, false, 3, 17}));
+  EXPECT_EQ(Counters::Now(), (Counters{.pushLimit = 1000,
+                                       .ballCount = 44,
+                                       .curColor = 3,
+                                       .nextColor = 2,
+                                       .screen = ScreenPlay,
+                                       .soundOn = 1,
+                                       .musicOn = 1,
+                                       .ballColour = 3,
+                                       .ballSteps = 17}));
+  EXPECT_EQ(Lvlup.FramesLeft(), 0);
+  EXPECT_EQ(CountOccupied(), 44);
   EXPECT_DOUBLE_EQ(ShootAngle, 45 * 3.141593 / 90);
   EXPECT_EQ(fake.yields - yields, 5) << "set up the first time only";
   EXPECT_EQ(log, (EventLog{"open Ding", "open bomb", "open pao", "open bgm", "stop bgm"}));

@@ -97,9 +97,10 @@ TEST_F(StartUp, EachUnitsResetGivesBackTheStateTheProgramStartsWith) {
   Score = 5;
   TearDown();
   SetUp();
-  EXPECT_EQ((std::vector<int>{Ball.Flying, Ball.StepCount, WaterPoint.Life(), SoundOn, MusicOn,
-                              HandOwner, HandX, HandY, CurScreen, Score}),
-            std::vector<int>(10, 0));
+  EXPECT_EQ(Counters::Now(), Counters{});
+  EXPECT_EQ(WaterPoint.Life(), 0);
+  EXPECT_EQ(HandOwner, 0);
+  EXPECT_TRUE(HandX == 0 && HandY == 0) << "the hand at " << HandX << ", " << HandY;
   EXPECT_EQ(HighScores[0][0], "");
 }
 
@@ -111,6 +112,7 @@ TEST_F(MainWindow, ArrowKeysAndFreeWheelNotchesTurnTheAimInHalfEvenStepsWithinIt
   window.PictureWheelProc(120, false);
   EXPECT_EQ(AimStep, 0) << "away from the user: as Right";
   window.PictureWheelProc(-120, true);  // a button or modifier held
+  window.PictureWheelProc(120, true);
   window.PictureWheelProc(-240, false);
   window.PictureWheelProc(15, false);
   Press(65);
@@ -136,9 +138,10 @@ TEST_F(MainWindow, EveryAimingInputOfTheWindowTurnsThePathOfTheWaitingBall) {
     QCoreApplication::sendEvent(&window, &event);
   };
   // Every wheel event is taken, so that nothing beneath scrolls; only a free notch aims.
-  auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWheelEvent event(QPointF(400, 300), QPointF(400, 300), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+  auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                   Qt::MouseButtons buttons = Qt::NoButton) {
+    QWheelEvent event(QPointF(400, 300), QPointF(400, 300), QPoint(), QPoint(0, delta), buttons,
+                      modifiers, Qt::NoScrollPhase, false);
     event.ignore();
     QCoreApplication::sendEvent(window.PictureArea(), &event);
     EXPECT_TRUE(event.isAccepted());
@@ -147,7 +150,9 @@ TEST_F(MainWindow, EveryAimingInputOfTheWindowTurnsThePathOfTheWaitingBall) {
                           {"Right", [&] { key(Qt::Key_Right); }, -10},
                           {"wheel towards the user", [&] { wheel(-120); }, 10},
                           {"wheel away from the user", [&] { wheel(120); }, -10},
-                          {"wheel with Shift", [&] { wheel(-120, Qt::ShiftModifier); }, 0}};
+                          {"wheel with Shift", [&] { wheel(-120, Qt::ShiftModifier); }, 0},
+                          {"wheel with Alt", [&] { wheel(120, Qt::AltModifier); }, 0},
+                          {"wheel, a button held", [&] { wheel(120, {}, Qt::LeftButton); }, 0}};
   for (const Input& input : inputs) {
     SCOPED_TRACE(input.name);
     PlayScreenCurrent();
