@@ -68,17 +68,9 @@ TEST_F(SavedGame, SaveWritesTheLayoutAndLoadReadsItBackButKeepsColoursAimAndNoFl
   EXPECT_EQ(CountOccupied(), 3);
   EXPECT_EQ(Board[CellIndex(1, 0)], 6);
   EXPECT_EQ(Board[CellIndex(2, 1)], 3);
-  // PushLimit, Level, PushTick, BallCount and Score as loaded; colours and aim as they were.
-  EXPECT_EQ(Counters::Now(), (Counters{.score = 70000,
-                                       .level = 1,
-                                       .pushLimit = 1140,
-                                       .pushTick = 321,
-                                       .ballCount = 3,
-                                       .curColor = 4,
-                                       .nextColor = 5,
-                                       .aimStep = 10,
-                                       .ballColour = 4,
-                                       .ballSteps = 23}));
+  // Score, level, push limit and tick and balls as loaded; colours and aim as they were; the
+  // ball back on the launcher, its path against the loaded board.
+  EXPECT_EQ(Counters::Now(), (Counters{70000, 1, 1140, 321, 3, 4, 5, 10, 0, 0, 0, 0, 4, 23}));
 }
 
 TEST_F(SavedGame, OverwriteIsAskedAndNoLeavesTheOldFileWhileYesReplacesItWhole) {
