@@ -8,7 +8,7 @@ set -euo pipefail
 # -LE . leaves out every test with a label: what remains has none.
 unlabelled=$(ctest --test-dir "$1" -N -LE . | sed -nE 's/^ *Test +#[0-9]+: //p')
 if [ -n "$unlabelled" ]; then
-  echo "Tests without a label (add LABELS unit, sim, e2e, static or packaging):" >&2
+  echo "Tests without a label (CONTRIBUTING.md lists the labels and what each holds):" >&2
   echo "$unlabelled" | sed 's/^/  /' >&2
   exit 1
 fi
