@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 count() { git ls-files "$@" | grep -E '\.(cpp|h)$' | xargs cat | sed -E 's#^\s*//.*##' | grep -cv '^\s*$'; }
 tests=$(count tests)
 all=$(count .)
-echo "test code: $tests of $all C++ lines ($((tests * 1000 / all / 10)).$((tests * 1000 / all % 10)) %)"
+awk -v t="$tests" -v a="$all" 'BEGIN { printf "test code: %d of %d C++ lines (%.2f %%)\n", t, a, 100 * t / a }'
 if ((tests * 100 > all * 30)); then
   echo "over the 30 % the team holds to: merge or drop tests that restate the code" >&2
   exit 1
