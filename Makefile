@@ -5,6 +5,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# `make test TEST_LABELS='unit|sim'` runs only the tests with those CTest labels.
+TEST_LABELS ?=
 
 .PHONY: deps deps-package deps-test configure build run package test bench clean
 
@@ -33,7 +35,8 @@ package: deps-package
 
 test: deps-test
 	@$(MAKE) --no-print-directory build
-	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS) \
+		$(if $(TEST_LABELS),-L '$(TEST_LABELS)')
 
 bench: deps-test
 	@$(MAKE) --no-print-directory build

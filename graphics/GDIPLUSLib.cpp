@@ -206,6 +206,12 @@ void RedrawWholeFrame() {
   for (const DrawCommand& command : state.drawn) command.Paint(*state.painter, whole);
 }
 
+bool LastFrameStartedClean() {
+  const QImage* buffer = BackBuffer();
+  const auto& drawn = layer().drawn;
+  return buffer && !drawn.empty() && drawn.front().HidesAllOf(buffer->rect());
+}
+
 uint32_t BackBufferPixel(int x, int y) {
   const QImage* buffer = BackBuffer();
   if (!buffer || !buffer->rect().contains(x, y)) return 0;

@@ -65,19 +65,6 @@ class BallFlight : public GameTest {
   }
 };
 
-TEST_F(BallFlight, StraightUpRunsUpColumnFiveAndRestsInRowZeroBecauseTheCosineIsNotZero) {
-  Aim(0, 3);
-  ASSERT_EQ(Ball.StepCount, 23);
-  for (int16_t i = 0; i < Ball.StepCount; ++i) {
-    EXPECT_EQ(Ball.GetStepx(i), 150) << i;
-    EXPECT_EQ(Ball.GetStepy(i), 349 - 16 * i) << i;
-  }
-  // The last free corner lies a hair right of x = 150, so (x - 15) / 30 rounds up to 5;
-  // with an exact right angle it would be 4.5 and round to 4.
-  EXPECT_EQ(Ball.LandCol(), 5);
-  EXPECT_EQ(Ball.LandRow(), 0);
-}
-
 TEST_F(BallFlight, TenDegreeShotBouncesOffTheLeftWallThenTheRightAndStaysWithin131Positions) {
   Aim(40, 2);
   const int16_t n = Ball.StepCount;

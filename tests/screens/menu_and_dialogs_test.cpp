@@ -138,12 +138,11 @@ TEST_F(Menu, LoadGameBeforeAnyGamePreparesThePlayScreenIgnoringClicksMeanwhile) 
   EXPECT_TRUE(Ball.Flying);
 }
 
-TEST_F(Menu, TheSpritesSwimBehindEveryScreenThatDrawsTheSea) {
+// Each tick also checks that its frame starts from a clean slate, as the kept frame needs.
+TEST_F(Menu, EveryScreenBeginsItsFrameWithTheWholeSeaAndItsSpritesSwimOnBehindEach) {
   const int16_t phase = MenuScreen->Sprite(0).Phase();
-  Tick();
-  CurScreen = ScreenHighScore;
-  Tick();
-  EXPECT_EQ(MenuScreen->Sprite(0).Phase(), phase + 2);
+  for (CurScreen = 0; CurScreen < Screens.size(); ++CurScreen) Tick();
+  EXPECT_EQ(MenuScreen->Sprite(0).Phase(), phase + 5);
 }
 
 TEST_F(HighScoreTable, ShowsTheFileAsStoredInSmallDarkTextAndFollowsItsEditsOnTheNextFrame) {

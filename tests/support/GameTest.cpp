@@ -13,6 +13,19 @@
 
 namespace marlquin::test {
 
+Counters Counters::Now() {
+  return {Score,   Level,     PushLimit, PushTick, BallCount,   CurColor,   NextColor,
+          AimStep, CurScreen, SoundOn,   MusicOn,  Ball.Flying, Ball.Color, Ball.StepCount};
+}
+
+void PrintTo(const Counters& c, std::ostream* out) {
+  *out << "score " << c.score << ", level " << c.level << ", push limit " << c.pushLimit
+       << ", push tick " << c.pushTick << ", balls " << c.ballCount << ", colours " << c.curColor
+       << " then " << c.nextColor << ", aim " << c.aimStep << ", screen " << c.screen << ", sound "
+       << c.soundOn << ", music " << c.musicOn << ", ball flying " << c.ballFlying
+       << ", ball colour " << c.ballColour << ", ball steps " << c.ballSteps;
+}
+
 void GameTest::SetUp() {
   std::random_device seed;
   folder = std::filesystem::temp_directory_path() /

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,17 @@
 #include "tests/support/Recorders.h"
 
 namespace marlquin::test {
+
+// The game's counters and the ball's state by name, so that a failed comparison says which
+// one is off.
+struct Counters {
+  int score = 0, level = 0, pushLimit = 0, pushTick = 0, ballCount = 0, curColor = 0, nextColor = 0,
+      aimStep = 0, screen = 0, soundOn = 0, musicOn = 0, ballFlying = 0, ballColour = 0,
+      ballSteps = 0;
+  static Counters Now();
+  bool operator==(const Counters&) const = default;
+};
+void PrintTo(const Counters& counters, std::ostream* out);
 
 class GameTest : public ::testing::Test {
  protected:

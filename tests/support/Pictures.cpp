@@ -50,6 +50,7 @@ QRect ColourBox(uint32_t colour, const QRect& area) {
 }
 
 void ExpectTheWholeFrame(const std::string& what) {
+  EXPECT_TRUE(LastFrameStartedClean()) << what << ": no whole-buffer opaque call comes first";
   const QImage painted = BackBuffer()->copy();
   RedrawWholeFrame();
   EXPECT_TRUE(painted == *BackBuffer()) << what << ": painting only what changed differs";

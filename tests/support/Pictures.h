@@ -26,8 +26,8 @@ QRect InkBox(uint32_t background, const QRect& area);
 // The same for the pixels that have exactly this colour.
 QRect ColourBox(uint32_t colour, const QRect& area);
 
-// Expects that painting only where the last frame's calls changed gave exactly the frame
-// that painting all of them gives.
+// Expects that the last frame started from a clean slate, and that painting only where its
+// calls changed gave exactly the frame that painting all of them gives.
 void ExpectTheWholeFrame(const std::string& what);
 
 }  // namespace marlquin::test
