@@ -48,7 +48,8 @@ class Dialogs : public ScreenTest {
 TEST_F(Menu, ShowsItsVersionAndFourButtonsAndLoadingInTheirPlaceWhileIgnoringTheMouse) {
   Tick();
   Tick();  // from the second frame on, in the black the menu leaves current
-  EXPECT_TRUE(ShowsText(QRect(445, 100, 250, 30), SeaColour, 450, 105, "Ver 1.1.5", 12, Black));
+  EXPECT_TRUE(
+      ShowsText(QRect(445, 100, 250, 30), SeaColour, 450, 105, "Ver " MARLQUIN_VERSION, 12, Black));
   const ButtonPlace buttons[] = {{"Begin New", 320, 200},
                                  {"Load Game", 320, 260},
                                  {"High Score", 320, 320},
