@@ -40,7 +40,9 @@ name_at_game_over() {
   local name
   name=$(window_named Congratulation)
   focus "$name"
-  LC_ALL=C.UTF-8 xdotool type --delay 10 "$1"  # the name's bytes are UTF-8 in any locale
+  # The name's bytes are UTF-8 in any locale. xdotool types a letter the keyboard lacks
+  # through a key it maps for it; slowly, so that the game has the new map before the key.
+  LC_ALL=C.UTF-8 xdotool type --delay 100 "$1"
   shift
   xdotool key "$@" Return
 }
