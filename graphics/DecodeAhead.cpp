@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphics/DecodeAhead.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <future>
 #include <thread>
@@ -38,7 +39,13 @@ void DecodeAhead(std::vector<std::string> paths) {
   state.paths = paths;
   state.worker = std::thread([paths = std::move(paths), promises = std::move(promises)]() mutable {
     for (size_t i = 0; i < paths.size(); ++i) {
-      promises[i].set_value(QImageReader(QString::fromStdString(paths[i])).read());
+      // Read as what its name says it is: Qt then decodes with its own reader instead of
+      // first loading every image plugin to ask it. A file that is something else is
+      // left to its load, which asks them all.
+      const QString path = QString::fromStdString(paths[i]);
+      QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+      reader.setAutoDetectImageFormat(false);
+      promises[i].set_value(reader.read());
     }
   });
 }

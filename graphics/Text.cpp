@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTextLayout>
 #include <cmath>
+#include <future>
 #include <map>
 #include <memory>
 #include <utility>
@@ -49,15 +50,32 @@ const std::map<QString, QString>& Substitutes() {
   return table;
 }
 
+struct FontRegistration {
+  bool registered = false;
+  std::future<bool> ahead;  // begun by RegisterFontAhead, not yet waited for
+};
+
+FontRegistration& fontRegistration() {
+  static FontRegistration state;
+  return state;
+}
+
+std::string BundledFontPath() { return ProgramFile("/res/fonts/Lato-Black.ttf"); }
+
+bool AddFont(const std::string& path) {
+  return QFontDatabase::addApplicationFont(QString::fromStdString(path)) >= 0;
+}
+
+// Makes the bundled face known, or waits for RegisterFontAhead to have done it.
 void RegisterBundledFont() {
-  static bool registered = false;
-  if (registered) return;
-  const std::string path = ProgramFile("/res/fonts/Lato-Black.ttf");
-  registered = QFontDatabase::addApplicationFont(QString::fromStdString(path)) >= 0;
-  if (!registered) ReportUnreadableFile(path, "not a font");
+  FontRegistration& state = fontRegistration();
+  if (state.registered) return;
+  state.registered = state.ahead.valid() ? state.ahead.get() : AddFont(BundledFontPath());
+  if (!state.registered) ReportUnreadableFile(BundledFontPath(), "not a font");
 }
 
 std::optional<QString> InstalledFamily(const std::string& requested) {
+  RegisterBundledFont();
   const QString wanted = QString::fromStdString(requested).toLower();
   auto& cache = textState().familyLookups;
   if (auto hit = cache.find(wanted); hit != cache.end()) return hit->second;
@@ -132,7 +150,14 @@ std::shared_ptr<const TextBlock> LaidOut(const std::string& text) {
 
 void StartText() {
   textState() = TextState{};
-  RegisterBundledFont();
+  // A registration begun ahead is waited for where a font is first needed.
+  if (!fontRegistration().ahead.valid()) RegisterBundledFont();
+}
+
+void RegisterFontAhead() {
+  FontRegistration& state = fontRegistration();
+  if (state.registered || state.ahead.valid()) return;
+  state.ahead = std::async(std::launch::async, AddFont, BundledFontPath());
 }
 
 std::optional<std::string> ChooseFontFamily(const std::string& requested,

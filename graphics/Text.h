@@ -13,6 +13,11 @@ namespace marlquin {
 
 enum FontStyle : int32_t { Regular = 0, Bold = 1, Italic = 2, Underline = 4, Strikeout = 8 };
 
+// Starts making the bundled face known on a worker. It starts the font database, which
+// reads the system's font configuration: the dearest step before the first frame, so the
+// window's load runs it beside the pictures' loading. The font database is thread-safe, and
+// the first use of a font waits for it.
+void RegisterFontAhead();
 // Makes the font current; a family that is not installed leaves the current font.
 void SetFont(const std::string& family, float points, int32_t style);
 // The installed family SetFont uses for a requested name, ignoring case; a family the

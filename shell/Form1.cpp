@@ -109,9 +109,11 @@ Form1::Form1() {
 }
 
 void Form1::Form_Load() {
-  // The start-up's pictures decode on a worker while the drawing layer and its fonts start;
-  // each load takes its picture from it, waiting if need be.
+  // The start-up's pictures decode on one worker and the bundled face is made known on
+  // another while the drawing layer starts; each load takes its picture from the first,
+  // waiting if need be, and the first font waits for the second.
   DecodeAhead(StartupPictures());
+  RegisterFontAhead();
   InitGraphics(this, PictureWidth, PictureHeight);
   setWindowIcon(QIcon(QString::fromStdString(ProgramFile("/res/icon.png"))));
   Startup();
