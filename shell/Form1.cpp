@@ -5,9 +5,11 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QWheelEvent>
 #include <algorithm>
@@ -115,7 +117,10 @@ void Form1::Form_Load() {
   DecodeAhead(StartupPictures());
   RegisterFontAhead();
   InitGraphics(this, PictureWidth, PictureHeight);
-  setWindowIcon(QIcon(QString::fromStdString(ProgramFile("/res/icon.png"))));
+  // Read as the PNG it is: an icon left to Qt to recognise first loads every image plugin.
+  QImageReader icon(QString::fromStdString(ProgramFile("/res/icon.png")), "png");
+  icon.setAutoDetectImageFormat(false);
+  setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
   Startup();
   EndDecodingAhead();
   SetFont("Arial Black", 12, Regular);
