@@ -31,6 +31,13 @@ Ahead& ahead() {
 
 }  // namespace
 
+QImage ReadAsNamed(const std::string& path) {
+  const QString file = QString::fromStdString(path);
+  QImageReader reader(file, QFileInfo(file).suffix().toLatin1());
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
+
 void DecodeAhead(std::vector<std::string> paths) {
   EndDecodingAhead();
   Ahead& state = ahead();
@@ -39,13 +46,7 @@ void DecodeAhead(std::vector<std::string> paths) {
   state.paths = paths;
   state.worker = std::thread([paths = std::move(paths), promises = std::move(promises)]() mutable {
     for (size_t i = 0; i < paths.size(); ++i) {
-      // Read as what its name says it is: Qt then decodes with its own reader instead of
-      // first loading every image plugin to ask it. A file that is something else is
-      // left to its load, which asks them all.
-      const QString path = QString::fromStdString(paths[i]);
-      QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
-      reader.setAutoDetectImageFormat(false);
-      promises[i].set_value(reader.read());
+      promises[i].set_value(ReadAsNamed(paths[i]));
     }
   });
 }

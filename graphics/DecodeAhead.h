@@ -13,6 +13,10 @@
 
 namespace marlquin {
 
+// The picture in the file, read as the format its name says: Qt then decodes it with its
+// own reader instead of first loading every image plugin to ask it. A null image when the
+// file is something else (a load that asks them all may still read it).
+QImage ReadAsNamed(const std::string& path);
 // Starts decoding the files on a worker, in this order (after ending any earlier worker).
 void DecodeAhead(std::vector<std::string> paths);
 // The picture decoded ahead for this file, once the worker has it; nothing when it was not

@@ -115,7 +115,8 @@ std::string AskOpenGameFile() {
 void SaveGame() {
   const std::string name = platform().DateYYMMDD() + ".sv";
   const std::optional<std::string> folder = SavedGamesFolder();
-  const MadeFolders made = MakeFolders(folder.value_or(DataFolder()));
+  const std::string saveIn = folder.value_or(DataFolder());
+  const MadeFolders made = MakeFolders(saveIn);
   if (!folder) {
     Tell("Your saved games cannot be kept in their usual place: " +
              (fs::path(DataFolder()) / SavedGamesName).string() + " is not a folder.",
@@ -124,8 +125,7 @@ void SaveGame() {
     Tell("Your saved games cannot be kept in their usual place: " + *made.failure + ".",
          Platform::Icon::Warning);
   }
-  const std::string proposed =
-      made.failure ? name : (fs::path(folder.value_or(DataFolder())) / name).string();
+  const std::string proposed = made.failure ? name : (fs::path(saveIn) / name).string();
   if (const std::string path = AskSavePath(proposed); !path.empty()) {
     if (const std::error_code error = WriteFileAtomically(path, EncodeSavedGame())) {
       Tell("The game could not be saved to " + path + ": " + error.message() + ".",

@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -117,10 +116,7 @@ void Form1::Form_Load() {
   DecodeAhead(StartupPictures());
   RegisterFontAhead();
   InitGraphics(this, PictureWidth, PictureHeight);
-  // Read as the PNG it is: an icon left to Qt to recognise first loads every image plugin.
-  QImageReader icon(QString::fromStdString(ProgramFile("/res/icon.png")), "png");
-  icon.setAutoDetectImageFormat(false);
-  setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
+  setWindowIcon(QIcon(QPixmap::fromImage(ReadAsNamed(ProgramFile("/res/icon.png")))));
   Startup();
   EndDecodingAhead();
   SetFont("Arial Black", 12, Regular);
