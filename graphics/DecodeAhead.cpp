@@ -8,6 +8,8 @@
 #include <thread>
 #include <utility>
 
+#include "platform/PrefaultMemory.h"
+
 namespace marlquin {
 namespace {
 
@@ -35,7 +37,12 @@ QImage ReadAsNamed(const std::string& path) {
   const QString file = QString::fromStdString(path);
   QImageReader reader(file, QFileInfo(file).suffix().toLatin1());
   reader.setAutoDetectImageFormat(false);
-  return reader.read();
+  // Qt reads into an image of the right size and form as it is, so its pages can all be
+  // had at once first.
+  QImage image(reader.size(), reader.imageFormat());
+  PrefaultForWriting(image.bits(), static_cast<size_t>(image.sizeInBytes()));
+  if (!reader.read(&image)) return QImage();
+  return image;
 }
 
 void DecodeAhead(std::vector<std::string> paths) {

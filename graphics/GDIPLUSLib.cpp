@@ -18,6 +18,7 @@
 #include "graphics/FrameDamage.h"
 #include "graphics/Picture.h"
 #include "platform/Platform.h"
+#include "platform/PrefaultMemory.h"
 #include "platform/ProgramPath.h"
 #include "platform/UnreadableFile.h"
 
@@ -106,6 +107,7 @@ bool InitGraphics(PresentTarget* target, int32_t width, int32_t height) {
     platform().MessageBox("error 01", ProgramName, Platform::Buttons::Ok, Platform::Icon::None);
     return false;
   }
+  PrefaultForWriting(buffer.bits(), static_cast<size_t>(buffer.sizeInBytes()));
   buffer.fill(Qt::transparent);
   buffer.setDotsPerMeterX(DotsPerMeterAt96Dpi);
   buffer.setDotsPerMeterY(DotsPerMeterAt96Dpi);
