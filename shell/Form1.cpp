@@ -11,7 +11,9 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
+#include <memory>
 
 #include "audio/SoundPlayer.h"
 #include "core/GameState.h"
@@ -25,6 +27,7 @@
 #include "platform/ProgramPath.h"
 #include "shell/Gamectrl.h"
 #include "shell/Screens.h"
+#include "shell/X11FramePutter.h"
 
 namespace marlquin {
 namespace {
@@ -45,17 +48,24 @@ class PictureView final : public QWidget {
     setAttribute(Qt::WA_NoSystemBackground);
   }
 
-  // Only what changed since the last frame is repainted, and so sent to the display. A
-  // paint the display asks for between ticks shows the back buffer as it stands: the last
-  // presented frame, as the drawing layer paints a frame's calls at Present (before it only
-  // in a tick of more than 4,096 calls).
+  // Only what changed since the last frame is sent to the display: once the window is shown
+  // on X11 at one device pixel per pixel, straight to it; otherwise repainted through Qt. Qt's
+  // own buffer then lags behind the window, which does no harm: an area the display asks for
+  // again, Qt repaints. Such a paint shows the back buffer as it stands: the last presented
+  // frame, as the drawing layer paints a frame's calls at Present (before it only in a tick
+  // of more than 4,096 calls).
   void Show(const QImage& frame, const QRegion& changed) {
     frame_ = &frame;
     if (changed.isEmpty()) return;
     // A new screen changes the whole picture. Repainting the window's strip beside it in the
     // same paint lets Qt send the display its buffer as it stands; an area narrower than the
     // window it would first copy into a buffer of its own, kept for the rest of the run.
-    if (changed == QRegion(rect())) form_->update(QRegion(form_->rect()) - geometry());
+    if (changed == QRegion(rect())) {
+      form_->update(QRegion(form_->rect()) - geometry());
+    } else if (X11FramePutter* putter = Putter(); putter && devicePixelRatioF() == 1) {
+      putter->Put(frame, changed, mapTo(window(), QPoint()));
+      return;
+    }
     repaint(changed);
   }
 
@@ -89,8 +99,20 @@ class PictureView final : public QWidget {
   }
 
  private:
+  // Looked for once the window is on screen, after Qt has shown its first frame.
+  X11FramePutter* Putter() {
+    QWindow* shown = window()->windowHandle();
+    if (!putterLookedFor_ && shown != nullptr && shown->isExposed()) {
+      putterLookedFor_ = true;
+      putter_ = X11FramePutter::For(*this);
+    }
+    return putter_.get();
+  }
+
   Form1* form_;
   const QImage* frame_ = nullptr;
+  bool putterLookedFor_ = false;
+  std::unique_ptr<X11FramePutter> putter_;
 };
 
 }  // namespace

@@ -13,10 +13,6 @@
 #include "shell/ResourceFolder.h"
 
 int main(int argc, char* argv[]) {
-  // A frame changes a few small areas. On X, sending those over the connection costs less
-  // than shared memory, where each frame first waits for the display server to finish with
-  // the last one: that wait was a sixth of the game's CPU time per tick.
-  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
   QApplication application(argc, argv);
   marlquin::QtPlatform platform;
   marlquin::SetPlatform(&platform);

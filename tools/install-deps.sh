@@ -8,7 +8,7 @@
 #   install-deps.sh test      all of it, with the tests' and benchmarks' libraries and tools
 set -eu
 
-PLAY="cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-mixer-dev libmp3lame-dev zlib1g-dev fonts-lato"
+PLAY="cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libsdl2-mixer-dev libmp3lame-dev zlib1g-dev fonts-lato"
 PACKAGE="$PLAY dpkg-dev file"
 TEST="$PACKAGE libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev xvfb xauth xdotool imagemagick \
 lintian desktop-file-utils appstream clang-format reuse weston qt6-wayland strace"

@@ -1,7 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Marlquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <xcb/xcb.h>
+
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -283,6 +287,36 @@ TEST_F(ShownWindow, TheWindowShowsEveryPresentedFrameExactlyWhateverChanged) {
   ExpectShown("the whole frame");
   window.Timer1_Timer();
   ExpectShown("the menu again");
+}
+
+// On X11 a frame's changes go straight to the window, past Qt's buffer: when the display
+// has lost the window's pixels and asks for them again (as when it is uncovered), it gets
+// the frame as it stands, not what Qt's buffer last held.
+TEST_F(ShownWindow, AWindowExposedAgainShowsTheLastFrame) {
+  const auto settle = [] {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  };
+  window.Timer1_Timer();
+  settle();  // nothing of Qt's left to repaint
+  FillRect(10, 10, 20, 20, MakeBrush(0, 0, 255, 255));
+  Present();
+  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (QGuiApplication::platformName() == "xcb") {  // the display loses the window's pixels
+    xcb_connection_t* connection = x11->connection();
+    const auto shown = static_cast<xcb_window_t>(window.winId());
+    const xcb_gcontext_t black = xcb_generate_id(connection);
+    const uint32_t foreground = 0;
+    xcb_create_gc(connection, black, shown, XCB_GC_FOREGROUND, &foreground);
+    const xcb_rectangle_t all{0, 0, 801, 601};
+    xcb_poly_fill_rectangle(connection, shown, black, 1, &all);
+    xcb_free_gc(connection, black);
+    xcb_clear_area(connection, 1, shown, 0, 0, 0, 0);
+    xcb_flush(connection);
+  }
+  settle();
+  ExpectShown("exposed again");
 }
 
 TEST_F(MainWindow, ClosingSilencesTheMusicAndEndsTheProgram) {
