@@ -49,11 +49,10 @@ class PictureView final : public QWidget {
   }
 
   // Only what changed since the last frame is sent to the display: once the window is shown
-  // on X11 at one device pixel per pixel, straight to it; otherwise repainted through Qt. Qt's
-  // own buffer then lags behind the window, which does no harm: an area the display asks for
-  // again, Qt repaints. Such a paint shows the back buffer as it stands: the last presented
-  // frame, as the drawing layer paints a frame's calls at Present (before it only in a tick
-  // of more than 4,096 calls).
+  // on X11, straight to it; otherwise repainted through Qt. Qt's own buffer then lags behind
+  // the window, which does no harm: an area the display asks for again, Qt repaints. Such a
+  // paint shows the back buffer as it stands: the last presented frame, as the drawing layer
+  // paints a frame's calls at Present (before it only in a tick of more than 4,096 calls).
   void Show(const QImage& frame, const QRegion& changed) {
     frame_ = &frame;
     if (changed.isEmpty()) return;
@@ -62,8 +61,8 @@ class PictureView final : public QWidget {
     // window it would first copy into a buffer of its own, kept for the rest of the run.
     if (changed == QRegion(rect())) {
       form_->update(QRegion(form_->rect()) - geometry());
-    } else if (X11FramePutter* putter = Putter(); putter && devicePixelRatioF() == 1) {
-      putter->Put(frame, changed, mapTo(window(), QPoint()));
+    } else if (X11FramePutter* putter = Putter()) {
+      putter->Put(frame, changed, mapTo(window(), QPoint()), devicePixelRatioF());
       return;
     }
     repaint(changed);

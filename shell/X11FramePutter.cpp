@@ -5,6 +5,7 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
@@ -78,27 +79,49 @@ X11FramePutter::X11FramePutter(xcb_connection_t* connection, uint32_t window)
 
 X11FramePutter::~X11FramePutter() { xcb_free_gc(connection_, gc_); }
 
-void X11FramePutter::Put(const QImage& frame, const QRegion& areas, QPoint at) {
-  constexpr uint32_t RequestHeaderBytes = 24 + 4;  // a put's fields, and a big request's length
-  const uint32_t mostBytes = xcb_get_maximum_request_length(connection_) * 4 - RequestHeaderBytes;
-  for (const QRect& area : areas) {
-    const auto width = static_cast<size_t>(area.width());
-    const int rowsPerRequest = std::max(1, static_cast<int>(mostBytes / (width * 4)));
-    for (int top = area.top(); top <= area.bottom(); top += rowsPerRequest) {
-      const int rows = std::min(rowsPerRequest, area.bottom() + 1 - top);
-      rows_.resize(width * static_cast<size_t>(rows));
-      for (int row = 0; row < rows; ++row) {
-        std::memcpy(&rows_[width * static_cast<size_t>(row)],
-                    frame.constScanLine(top + row) + area.left() * 4, width * 4);
-      }
-      xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_,
-                    static_cast<uint16_t>(width), static_cast<uint16_t>(rows),
-                    static_cast<int16_t>(at.x() + area.left()), static_cast<int16_t>(at.y() + top),
-                    0, WindowDepth, static_cast<uint32_t>(rows_.size() * 4),
-                    reinterpret_cast<const uint8_t*>(rows_.data()));
+void X11FramePutter::Put(const QImage& frame, const QRegion& areas, QPoint at, qreal scale) {
+  const QPoint origin = (QPointF(at) * scale).toPoint();
+  if (scale == 1) {
+    for (const QRect& area : areas) PutPixels(frame, area, origin + area.topLeft());
+  } else {
+    // As Qt paints the frame at this scale, only the device pixels the area reaches; each is
+    // the same whatever else is drawn beside it.
+    const QRect picture(QPoint(0, 0), (QSizeF(frame.size()) * scale).toSize());
+    for (const QRect& area : areas) {
+      const QRect reached =
+          QRectF(QPointF(area.topLeft()) * scale, QSizeF(area.size()) * scale).toAlignedRect() &
+          picture;
+      if (scaled_.size() != reached.size()) scaled_ = QImage(reached.size(), frame.format());
+      QPainter painter(&scaled_);
+      painter.setCompositionMode(QPainter::CompositionMode_Source);
+      painter.translate(-reached.topLeft());
+      painter.scale(scale, scale);
+      painter.drawImage(0, 0, frame);
+      painter.end();
+      PutPixels(scaled_, scaled_.rect(), origin + reached.topLeft());
     }
   }
   xcb_flush(connection_);
+}
+
+void X11FramePutter::PutPixels(const QImage& image, const QRect& area, QPoint to) {
+  constexpr uint32_t RequestHeaderBytes = 24 + 4;  // a put's fields, and a big request's length
+  const uint32_t mostBytes = xcb_get_maximum_request_length(connection_) * 4 - RequestHeaderBytes;
+  const auto width = static_cast<size_t>(area.width());
+  const int rowsPerRequest = std::max(1, static_cast<int>(mostBytes / (width * 4)));
+  for (int top = area.top(); top <= area.bottom(); top += rowsPerRequest) {
+    const int rows = std::min(rowsPerRequest, area.bottom() + 1 - top);
+    rows_.resize(width * static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+      std::memcpy(&rows_[width * static_cast<size_t>(row)],
+                  image.constScanLine(top + row) + area.left() * 4, width * 4);
+    }
+    xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_,
+                  static_cast<uint16_t>(width), static_cast<uint16_t>(rows),
+                  static_cast<int16_t>(to.x()), static_cast<int16_t>(to.y() + top - area.top()), 0,
+                  WindowDepth, static_cast<uint32_t>(rows_.size() * 4),
+                  reinterpret_cast<const uint8_t*>(rows_.data()));
+  }
 }
 
 }  // namespace marlquin

@@ -29,17 +29,20 @@ class X11FramePutter {
   X11FramePutter(const X11FramePutter&) = delete;
   X11FramePutter& operator=(const X11FramePutter&) = delete;
 
-  // Sends the frame's areas to the window, the frame's top-left at "at" in the window,
-  // where the widget is shown one device pixel per pixel (the caller checks the scale).
-  void Put(const QImage& frame, const QRegion& areas, QPoint at);
+  // Sends the frame's areas to the window, the frame's top-left at "at" in the window, at
+  // the window's scale: device pixels per pixel, as Qt scales the frame.
+  void Put(const QImage& frame, const QRegion& areas, QPoint at, qreal scale);
 
  private:
   X11FramePutter(xcb_connection_t* connection, uint32_t window);
+  // The image's area, its top-left at "to" in the window's device pixels.
+  void PutPixels(const QImage& image, const QRect& area, QPoint to);
 
   xcb_connection_t* connection_;
   uint32_t window_;
   uint32_t gc_;
   std::vector<uint32_t> rows_;  // an area's rows back to back, as a request carries them
+  QImage scaled_;               // an area at the window's scale
 };
 
 }  // namespace marlquin
