@@ -109,18 +109,26 @@ void X11FramePutter::PutPixels(const QImage& image, const QRect& area, QPoint to
   const uint32_t mostBytes = xcb_get_maximum_request_length(connection_) * 4 - RequestHeaderBytes;
   const auto width = static_cast<size_t>(area.width());
   const int rowsPerRequest = std::max(1, static_cast<int>(mostBytes / (width * 4)));
+  // Whole rows lie back to back in the image already (an area drawn at the window's scale);
+  // a part of each row is copied out first.
+  const bool wholeRows =
+      area.left() == 0 && image.bytesPerLine() == static_cast<qsizetype>(width * 4);
   for (int top = area.top(); top <= area.bottom(); top += rowsPerRequest) {
     const int rows = std::min(rowsPerRequest, area.bottom() + 1 - top);
-    rows_.resize(width * static_cast<size_t>(rows));
-    for (int row = 0; row < rows; ++row) {
-      std::memcpy(&rows_[width * static_cast<size_t>(row)],
-                  image.constScanLine(top + row) + area.left() * 4, width * 4);
+    const auto bytes = static_cast<uint32_t>(width * 4 * static_cast<size_t>(rows));
+    const uint8_t* pixels = image.constScanLine(top);
+    if (!wholeRows) {
+      rows_.resize(width * static_cast<size_t>(rows));
+      for (int row = 0; row < rows; ++row) {
+        std::memcpy(&rows_[width * static_cast<size_t>(row)],
+                    image.constScanLine(top + row) + area.left() * 4, width * 4);
+      }
+      pixels = reinterpret_cast<const uint8_t*>(rows_.data());
     }
     xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_,
                   static_cast<uint16_t>(width), static_cast<uint16_t>(rows),
                   static_cast<int16_t>(to.x()), static_cast<int16_t>(to.y() + top - area.top()), 0,
-                  WindowDepth, static_cast<uint32_t>(rows_.size() * 4),
-                  reinterpret_cast<const uint8_t*>(rows_.data()));
+                  WindowDepth, bytes, pixels);
   }
 }
 

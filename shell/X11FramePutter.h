@@ -41,7 +41,7 @@ class X11FramePutter {
   xcb_connection_t* connection_;
   uint32_t window_;
   uint32_t gc_;
-  std::vector<uint32_t> rows_;  // an area's rows back to back, as a request carries them
+  std::vector<uint32_t> rows_;  // part rows back to back, as a request carries them
   QImage scaled_;               // an area at the window's scale
 };
 
